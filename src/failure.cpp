@@ -1,0 +1,13 @@
+#include "failure.h"
+
+#include <cstdlib>
+
+#include "console.h"
+#include "globals.h"
+
+void fail(std::string_view message, std::string_view arg) {
+  polydump::console_write(message, arg);
+  if (f1.is_open()) f1.close();
+  if (f2.is_open()) f2.close();
+  std::exit(kExitFailure);
+}
