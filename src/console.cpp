@@ -32,6 +32,7 @@ void console_write(std::string_view text) {
 
 void console_write(std::string_view format, std::string_view arg) {
   const std::size_t at = format.find("%s");
+  if (at == std::string_view::npos) return console_write(format);
   console_write(format.substr(0, at));
   console_write(arg);
   console_write(format.substr(at + 2));

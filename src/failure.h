@@ -7,6 +7,8 @@
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
 
-/// Shows the message ("%s" in it stands for arg), closes whatever file is open and ends the
-/// process with kExitFailure.
+/// Shows the message ("%s" in it stands for arg) and ends the run as end_failed_run does.
 [[noreturn]] void fail(std::string_view message, std::string_view arg = {});
+
+/// Closes whatever file is open and ends the process with kExitFailure.
+[[noreturn]] void end_failed_run();

@@ -76,7 +76,7 @@ void opening() {
   if (!f1.open(polydump::native_path(nomim1).c_str())) {
     console_write("\n\tFile %s unknown\n", nomim1);
     polydump::wait_for_key();
-    fail("");
+    end_failed_run();
   }
   if (!f2.create(polydump::native_path(nomim2).c_str())) fail("\n\tCannot create the file %s\n", nomim2);
 }
