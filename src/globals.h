@@ -2,11 +2,13 @@
 // the dialogue composes. opening sets them up, treatment uses and closes them.
 #pragma once
 
+#include <cstddef>
+
 #include "record_writer.h"
 #include "text_input.h"
 
 // 127 characters of path and the terminating NUL.
-inline constexpr int kPathSize = 128;
+inline constexpr std::size_t kPathSize = 128;
 
 extern polydump::TextInput f1;     // the drawing
 extern polydump::RecordWriter f2;  // the point-list file

@@ -10,10 +10,11 @@ void choose_layer(char* codigo) {
       "\n\t\t0 ====> HA_6292\n\t\t1 ====> ha_6292"
       "\n\t\t2 ====> other code\n\t\t",
       0, 2);
+  // Both built-in codes fit the 12 characters of codigo with room to spare.
   if (code == 0) {
-    std::strcpy(codigo, "HA_6292");
+    std::memcpy(codigo, "HA_6292", sizeof "HA_6292");
   } else if (code == 1) {
-    std::strcpy(codigo, "ha_6292");
+    std::memcpy(codigo, "ha_6292", sizeof "ha_6292");
   } else {
     polydump::ask_word("\n\n\tdefine the code ", codigo, kLayerCodeSize - 1);
   }

@@ -2,8 +2,10 @@
 // are open.
 #pragma once
 
+#include <cstddef>
+
 /// Shows the menu until a valid choice is made and copies the chosen code into codigo.
 void choose_layer(char* codigo);
 
 // 11 characters of layer code and the terminating NUL.
-inline constexpr int kLayerCodeSize = 12;
+inline constexpr std::size_t kLayerCodeSize = 12;

@@ -1,5 +1,6 @@
 #include "opening.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -38,43 +39,58 @@ std::size_t room_after(const char* path, const char* suffix) {
   return kPathSize - 1 - std::strlen(path) - std::strlen(suffix);
 }
 
-}  // namespace
+// Appends text to a path buffer. The questions refuse any answer that would not fit, so this
+// never cuts; the bound only makes sure nothing is ever written past the buffer.
+void append(char (&path)[kPathSize], const char* text) {
+  const std::size_t used = std::strlen(path);
+  const std::size_t added = std::min(std::strlen(text), kPathSize - 1 - used);
+  std::memcpy(path + used, text, added);
+  path[used + added] = '\0';
+}
 
-void opening() {
+void copy(char (&path)[kPathSize], const char* text) {
+  path[0] = '\0';
+  append(path, text);
+}
+
+// The three questions that name the files; they compose nomim1 and nomim2.
+void ask_paths() {
   using polydump::ask_word;
-  using polydump::console_write;
-
-  for (const char* line : kBanner) console_write(line);
-
   char nomdir[kPathSize];
   char nomgen[kPathSize];
   char nomfic[kPathSize];
   char nomfic1[kPathSize];
-
-  std::strcpy(nomim1, kBaseDirectory);
   char prompt[2 * kPathSize];
+
+  copy(nomim1, kBaseDirectory);
   std::snprintf(prompt, sizeof prompt, "\n\n\tName of the File Folder located in the Directory %s : ", nomim1);
   ask_word(prompt, nomdir, room_after(nomim1, kSeparator));
-  std::strcat(nomim1, nomdir);
-  std::strcpy(nomgen, nomim1);
-  std::strcat(nomim1, kSeparator);
-  std::strcpy(nomim2, nomim1);
+  append(nomim1, nomdir);
+  copy(nomgen, nomim1);
+  append(nomim1, kSeparator);
+  copy(nomim2, nomim1);
 
   ask_word("\n\n\tName of the input .dxf File to be transformed (without extension .dxf) ? ", nomfic,
            room_after(nomim1, kInputExtension));
-  std::strcat(nomim1, nomfic);
-  std::strcat(nomim1, kInputExtension);
+  append(nomim1, nomfic);
+  append(nomim1, kInputExtension);
 
   std::snprintf(prompt, sizeof prompt,
                 "\n\n\tName of the output .rak File to be created (without extension .rak)"
                 "\n\t\treported in the File Folder %s ?  ",
                 nomgen);
   ask_word(prompt, nomfic1, room_after(nomim2, kOutputExtension));
-  std::strcat(nomim2, nomfic1);
-  std::strcat(nomim2, kOutputExtension);
+  append(nomim2, nomfic1);
+  append(nomim2, kOutputExtension);
+}
 
+}  // namespace
+
+void opening() {
+  for (const char* line : kBanner) polydump::console_write(line);
+  ask_paths();
   if (!f1.open(polydump::native_path(nomim1).c_str())) {
-    console_write("\n\tFile %s unknown\n", nomim1);
+    polydump::console_write("\n\tFile %s unknown\n", nomim1);
     polydump::wait_for_key();
     end_failed_run();
   }

@@ -3,11 +3,12 @@
 // polyline and vertex handlers read and update it.
 #pragma once
 
+#include <cstddef>
 #include <cstring>
 
 // 79 bytes of a token and the terminating NUL; a longer token is read whole and its first
 // 79 bytes are kept.
-inline constexpr int kTokenSize = 80;
+inline constexpr std::size_t kTokenSize = 80;
 
 // The four keywords the scan acts on.
 inline constexpr const char* EXTMIN = "$EXTMIN";
