@@ -47,11 +47,8 @@ int ask_choice(const char* prompt, int first, int last) {
     console_write(prompt);
     TextInput& input = console_input();
     const IntRead reply = input.read_int();
-    if (reply.ok) {
-      if (reply.in_range && reply.value >= first && reply.value <= last) return reply.value;
-      continue;
-    }
-    if (input.at_end()) console_ended();
+    if (reply.ok && reply.in_range && reply.value >= first && reply.value <= last) return reply.value;
+    if (!reply.ok && input.at_end()) console_ended();
     input.discard_line();
   }
 }

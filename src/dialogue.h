@@ -12,8 +12,8 @@ namespace polydump {
 void ask_word(const char* prompt, char* answer, std::size_t room);
 
 /// Shows the prompt and reads a decimal integer, asking again while the reply is no integer
-/// from first to last (a reply that is not an integer is dropped with the rest of its line).
-/// Ends the run when the console input has ended.
+/// from first to last; such a reply is dropped with the rest of its line. Ends the run when
+/// the console input has ended.
 int ask_choice(const char* prompt, int first, int last);
 
 }  // namespace polydump

@@ -81,6 +81,7 @@ TEST(Dialogue, MenuReplies) {
       {"-1\n1\n", "7 0.000000 0.000000\r\n", 2},
       {"99999999999\n0\n", "7 0.000000 0.000000\r\n", 2},
       {"x 2 abc\n0\n", "7 0.000000 0.000000\r\n", 2},  // the rest of a bad line is dropped
+      {"3 1\n-2 1\n0\n", "7 0.000000 0.000000\r\n", 3},
       {"2abc\n", "7 0.000000 0.000000\r\n", 1},        // choice 2, and "abc" answers the code prompt
       {"\n\n  0\n", "7 0.000000 0.000000\r\n", 1},
   };
