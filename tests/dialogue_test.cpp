@@ -168,8 +168,9 @@ TEST(Dialogue, ConsoleInputEndingBeforeEveryAnswerEndsTheRun) {
 }
 
 TEST(Dialogue, OverlongAnswersAreRefusedAndAskedAgain) {
-  // 127 characters of path: "C:\images\" (10), the folder, "\" and the name with its extension.
-  const std::string folder_116(116, 'f');
+  // 127 characters of path: "C:\images\" (10), the folder, "\" and the name with its extension;
+  // the folder leaves room for a name of one character.
+  const std::string folder_111(111, 'f');
   const std::string name_for_folder_5(127 - 10 - 5 - 1 - 4, 'n');
   struct Case {
     std::string answers;
@@ -177,8 +178,10 @@ TEST(Dialogue, OverlongAnswersAreRefusedAndAskedAgain) {
     std::string input;
   };
   const Case cases[] = {
-      {std::string(117, 'f') + " coast map1 map1pts 0\n", "at most 116 characters", "images/coast/map1.dxf"},
-      {std::string(300, 'f') + " coast map1 map1pts 0\n", "at most 116 characters", "images/coast/map1.dxf"},
+      {std::string(112, 'f') + " coast map1 map1pts 0\n", "at most 111 characters", "images/coast/map1.dxf"},
+      {std::string(116, 'f') + " coast map1 map1pts 0\n", "at most 111 characters", "images/coast/map1.dxf"},
+      {std::string(300, 'f') + " coast map1 map1pts 0\n", "at most 111 characters", "images/coast/map1.dxf"},
+      {folder_111 + " n o 0\n", "", "images/" + folder_111 + "/n.dxf"},
       {"coast " + name_for_folder_5 + "x map1 map1pts 0\n", "at most 107 characters", "images/coast/map1.dxf"},
       {"coast map1 " + name_for_folder_5 + "x map1pts 0\n", "at most 107 characters", "images/coast/map1.dxf"},
       {"coast " + name_for_folder_5 + " map1pts 0\n", "", "images/coast/" + name_for_folder_5 + ".dxf"},
