@@ -2,6 +2,7 @@
 // every way the dialogue ends.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "program_runner.h"
@@ -207,8 +208,14 @@ TEST(Dialogue, OutputThatCannotBeCreatedIsReported) {
   dir.write("images/coast/map1pts.rak/keep", "");
   const RunResult run = dir.run(kMainAnswers);
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.console.find("\r\n\tCannot create the file C:\\images\\coast\\map1pts.rak\r\n"), std::string::npos);
-  EXPECT_EQ(count(run.console, kMenu), 0);
+  EXPECT_TRUE(run.console.ends_with(std::string(kOutputPrompt) +
+                                    "\r\n\tCannot create the file C:\\images\\coast\\map1pts.rak\r\n"));
+  const std::map<std::string, std::string> untouched = {{"images", "<folder>"},
+                                                        {"images/coast", "<folder>"},
+                                                        {"images/coast/map1.dxf", kDrawing},
+                                                        {"images/coast/map1pts.rak", "<folder>"},
+                                                        {"images/coast/map1pts.rak/keep", ""}};
+  EXPECT_EQ(dir.entries(), untouched);
 }
 
 TEST(Dialogue, InputThatCannotBeReadIsReported) {
@@ -216,7 +223,14 @@ TEST(Dialogue, InputThatCannotBeReadIsReported) {
   dir.write("images/coast/map1.dxf/keep", "");
   const RunResult run = dir.run(kMainAnswers);
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.console.find("\r\n\tCannot read the file C:\\images\\coast\\map1.dxf\r\n"), std::string::npos);
+  EXPECT_TRUE(run.console.ends_with(std::string(kMenu) + "\r\n\tCannot read the file C:\\images\\coast\\map1.dxf\r\n"));
+  // The output was created before the drawing was read, and nothing was written to it.
+  const std::map<std::string, std::string> entries = {{"images", "<folder>"},
+                                                      {"images/coast", "<folder>"},
+                                                      {"images/coast/map1.dxf", "<folder>"},
+                                                      {"images/coast/map1.dxf/keep", ""},
+                                                      {"images/coast/map1pts.rak", ""}};
+  EXPECT_EQ(dir.entries(), entries);
 }
 
 }  // namespace
