@@ -12,4 +12,11 @@ function(polydump_target_options target)
                                              -fno-sanitize-recover=all)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   endif()
+  if(POLYDUMP_FUZZ)
+    # Coverage for libFuzzer in every target, so that the fuzzers steer by the program's own
+    # branches; the fuzz targets add libFuzzer's main at their link.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined
+                                             -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
 endfunction()

@@ -10,7 +10,6 @@
 #include "text_input.h"
 
 namespace polydump {
-namespace {
 
 TextInput& console_input() {
   // Typed lines are short; a small block is plenty and reads of a pipe stay small too.
@@ -21,6 +20,8 @@ TextInput& console_input() {
   }();
   return input;
 }
+
+namespace {
 
 [[noreturn]] void console_ended() { fail("\n\tNo answer: the console input has ended\n"); }
 

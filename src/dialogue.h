@@ -7,6 +7,11 @@
 
 namespace polydump {
 
+class TextInput;
+
+/// Standard input as a text stream, from which every answer is read.
+TextInput& console_input();
+
 /// Shows the prompt and reads one word into answer, asking again while the word is longer
 /// than room characters. Ends the run when the console input has ended.
 void ask_word(const char* prompt, char* answer, std::size_t room);

@@ -1,9 +1,8 @@
 #include "failure.h"
 
-#include <cstdlib>
-
 #include "console.h"
 #include "globals.h"
+#include "process_exit.h"
 
 void fail(std::string_view message, std::string_view arg) {
   polydump::console_write(message, arg);
@@ -13,5 +12,5 @@ void fail(std::string_view message, std::string_view arg) {
 void end_failed_run() {
   if (f1.is_open()) f1.close();
   if (f2.is_open()) f2.close();
-  std::exit(kExitFailure);
+  exit_process(kExitFailure);
 }

@@ -33,6 +33,9 @@ constexpr const char* kBaseDirectory = "C:\\images\\";
 constexpr const char* kSeparator = "\\";
 constexpr const char* kInputExtension = ".dxf";
 constexpr const char* kOutputExtension = ".rak";
+// A folder must leave room in both paths for a name of one character and its extension
+// (".dxf" and ".rak" are both 4 characters); a longer folder would leave the name no room.
+constexpr std::size_t kShortestNameAndExtension = 1 + 4;
 
 // Room left in a path buffer for a name that is followed by suffix.
 std::size_t room_after(const char* path, const char* suffix) {
@@ -64,7 +67,7 @@ void ask_paths() {
 
   copy(nomim1, kBaseDirectory);
   std::snprintf(prompt, sizeof prompt, "\n\n\tName of the File Folder located in the Directory %s : ", nomim1);
-  ask_word(prompt, nomdir, room_after(nomim1, kSeparator));
+  ask_word(prompt, nomdir, room_after(nomim1, kSeparator) - kShortestNameAndExtension);
   append(nomim1, nomdir);
   copy(nomgen, nomim1);
   append(nomim1, kSeparator);

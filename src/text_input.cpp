@@ -137,9 +137,12 @@ IntRead TextInput::read_int() {
     advance();
   }
   if (!is_digit(peek())) return {false, false, 0};
+  // The magnitude stops growing once it is past the least int, so that any longer number,
+  // of either sign, stays out of range.
+  constexpr long long kBeyondInt = -static_cast<long long>(INT_MIN) + 1;
   long long magnitude = 0;
   for (int c = peek(); is_digit(c); c = peek()) {
-    if (magnitude <= INT_MAX) magnitude = magnitude * 10 + (c - '0');
+    magnitude = std::min(magnitude * 10 + (c - '0'), kBeyondInt);
     advance();
   }
   const long long value = negative ? -magnitude : magnitude;

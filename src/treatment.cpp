@@ -1,59 +1,14 @@
 #include "treatment.h"
 
+#include "drawing_scan.h"
 #include "failure.h"
 #include "globals.h"
 #include "layer_question.h"
-#include "polyline_handlers.h"
-#include "scan_state.h"
-
-namespace {
-
-constexpr int kRecordLowerCorner = 4;
-constexpr int kRecordUpperCorner = 5;
-constexpr int kRecordAltitudes = 6;
-
-// Reads a group code and a value, twice: the corner's x and y. The group codes are not
-// looked at. Nothing is written unless both values were read as numbers.
-bool read_corner(double& x, double& y) {
-  f1.read_int();
-  const polydump::DoubleRead first = f1.read_double();
-  f1.read_int();
-  const polydump::DoubleRead second = f1.read_double();
-  if (first.ok) x = first.value;
-  if (second.ok) y = second.value;
-  return first.ok && second.ok;
-}
-
-// Acts on the token in texte; tells whether a handler left a keyword there to act on next.
-Handled dispatch(ScanState& scan) {
-  if (same_text(scan.texte, EXTMIN)) {
-    if (read_corner(min_x, min_y)) f2.write_record(kRecordLowerCorner, min_x, min_y);
-    max_alt = min_alt = 0.0;
-  } else if (same_text(scan.texte, EXTMAX)) {
-    if (read_corner(max_x, max_y)) {
-      f2.write_record(kRecordUpperCorner, max_x, max_y);
-      f2.write_record(kRecordAltitudes, min_alt, max_alt);
-    }
-  } else if (same_text(scan.texte, POLYLINE)) {
-    return polyline_header(scan);
-  } else if (same_text(scan.texte, VERTEX)) {
-    return vertex(scan);
-  }
-  return Handled::done;
-}
-
-}  // namespace
 
 void treatment() {
-  ScanState scan;
   char codigo[kLayerCodeSize];
   choose_layer(codigo);
-  scan.CURVE = codigo;
-
-  bool have_token = f1.read_token(scan.texte, sizeof scan.texte).ok;
-  while (have_token) {
-    if (dispatch(scan) == Handled::done) have_token = f1.read_token(scan.texte, sizeof scan.texte).ok;
-  }
+  scan_drawing(codigo);
 
   const int read_error = f1.read_error();
   f1.close();

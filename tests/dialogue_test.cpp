@@ -2,6 +2,7 @@
 // every way the dialogue ends.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "program_runner.h"
@@ -169,8 +170,9 @@ TEST(Dialogue, ConsoleInputEndingBeforeEveryAnswerEndsTheRun) {
 }
 
 TEST(Dialogue, OverlongAnswersAreRefusedAndAskedAgain) {
-  // 127 characters of path: "C:\images\" (10), the folder, "\" and the name with its extension.
-  const std::string folder_116(116, 'f');
+  // 127 characters of path: "C:\images\" (10), the folder, "\" and the name with its extension;
+  // the folder leaves room for a name of one character.
+  const std::string folder_111(111, 'f');
   const std::string name_for_folder_5(127 - 10 - 5 - 1 - 4, 'n');
   struct Case {
     std::string answers;
@@ -178,8 +180,10 @@ TEST(Dialogue, OverlongAnswersAreRefusedAndAskedAgain) {
     std::string input;
   };
   const Case cases[] = {
-      {std::string(117, 'f') + " coast map1 map1pts 0\n", "at most 116 characters", "images/coast/map1.dxf"},
-      {std::string(300, 'f') + " coast map1 map1pts 0\n", "at most 116 characters", "images/coast/map1.dxf"},
+      {std::string(112, 'f') + " coast map1 map1pts 0\n", "at most 111 characters", "images/coast/map1.dxf"},
+      {std::string(116, 'f') + " coast map1 map1pts 0\n", "at most 111 characters", "images/coast/map1.dxf"},
+      {std::string(300, 'f') + " coast map1 map1pts 0\n", "at most 111 characters", "images/coast/map1.dxf"},
+      {folder_111 + " n o 0\n", "", "images/" + folder_111 + "/n.dxf"},
       {"coast " + name_for_folder_5 + "x map1 map1pts 0\n", "at most 107 characters", "images/coast/map1.dxf"},
       {"coast map1 " + name_for_folder_5 + "x map1pts 0\n", "at most 107 characters", "images/coast/map1.dxf"},
       {"coast " + name_for_folder_5 + " map1pts 0\n", "", "images/coast/" + name_for_folder_5 + ".dxf"},
@@ -205,8 +209,14 @@ TEST(Dialogue, OutputThatCannotBeCreatedIsReported) {
   dir.write("images/coast/map1pts.rak/keep", "");
   const RunResult run = dir.run(kMainAnswers);
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.console.find("\r\n\tCannot create the file C:\\images\\coast\\map1pts.rak\r\n"), std::string::npos);
-  EXPECT_EQ(count(run.console, kMenu), 0);
+  EXPECT_TRUE(run.console.ends_with(std::string(kOutputPrompt) +
+                                    "\r\n\tCannot create the file C:\\images\\coast\\map1pts.rak\r\n"));
+  const std::map<std::string, std::string> untouched = {{"images", "<folder>"},
+                                                        {"images/coast", "<folder>"},
+                                                        {"images/coast/map1.dxf", kDrawing},
+                                                        {"images/coast/map1pts.rak", "<folder>"},
+                                                        {"images/coast/map1pts.rak/keep", ""}};
+  EXPECT_EQ(dir.entries(), untouched);
 }
 
 TEST(Dialogue, InputThatCannotBeReadIsReported) {
@@ -214,7 +224,14 @@ TEST(Dialogue, InputThatCannotBeReadIsReported) {
   dir.write("images/coast/map1.dxf/keep", "");
   const RunResult run = dir.run(kMainAnswers);
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.console.find("\r\n\tCannot read the file C:\\images\\coast\\map1.dxf\r\n"), std::string::npos);
+  EXPECT_TRUE(run.console.ends_with(std::string(kMenu) + "\r\n\tCannot read the file C:\\images\\coast\\map1.dxf\r\n"));
+  // The output was created before the drawing was read, and nothing was written to it.
+  const std::map<std::string, std::string> entries = {{"images", "<folder>"},
+                                                      {"images/coast", "<folder>"},
+                                                      {"images/coast/map1.dxf", "<folder>"},
+                                                      {"images/coast/map1.dxf/keep", ""},
+                                                      {"images/coast/map1pts.rak", ""}};
+  EXPECT_EQ(dir.entries(), entries);
 }
 
 }  // namespace

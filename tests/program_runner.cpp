@@ -2,6 +2,7 @@
 
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -39,12 +40,27 @@ std::string ProgramDir::read(const std::string& relative) const { return read_fi
 
 bool ProgramDir::exists(const std::string& relative) const { return std::filesystem::exists(root_ / relative); }
 
+std::map<std::string, std::string> ProgramDir::entries() const {
+  std::map<std::string, std::string> found;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root_)) {
+    const std::string relative = entry.path().lexically_relative(root_).string();
+    if (entry.is_symlink()) {
+      found[relative] = "-> " + std::filesystem::read_symlink(entry.path()).string();
+    } else if (entry.is_directory()) {
+      found[relative] = "<folder>";
+    } else {
+      found[relative] = read_file(entry.path());
+    }
+  }
+  return found;
+}
+
 std::string read_file(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-RunResult ProgramDir::run(const std::string& answers) const {
+RunResult ProgramDir::run(const std::string& answers, std::uint64_t output_limit) const {
   int to_child[2], from_child[2];
   if (pipe(to_child) != 0 || pipe(from_child) != 0) throw std::runtime_error("pipe failed");
   const pid_t pid = fork();
@@ -56,6 +72,12 @@ RunResult ProgramDir::run(const std::string& answers) const {
     close(from_child[0]);
     close(from_child[1]);
     if (chdir(root_.c_str()) != 0) _exit(127);
+    if (output_limit != 0) {
+      // Ignored, the signal makes a write past the limit fail with EFBIG instead of killing.
+      signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{output_limit, output_limit};
+      if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
+    }
     execl(POLYDUMP_EXE, POLYDUMP_EXE, static_cast<char*>(nullptr));
     _exit(127);
   }
@@ -98,8 +120,10 @@ RunResult ProgramDir::run(const std::string& answers) const {
   if (input >= 0) close(input);
   close(from_child[0]);
   int status = 0;
-  waitpid(pid, &status, 0);
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.peak_kib = usage.ru_maxrss;
   return result;
 }
 

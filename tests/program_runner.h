@@ -2,13 +2,16 @@
 // piped to its standard input, its console transcript and exit status captured.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <initializer_list>
+#include <map>
 #include <string>
 
 struct RunResult {
   int status = -1;      // exit status, or -1 when the program did not exit normally
   std::string console;  // everything written to standard output
+  long peak_kib = 0;    // the most memory the program held, as the system counts it (ru_maxrss)
 };
 
 class ProgramDir {
@@ -24,8 +27,13 @@ class ProgramDir {
   /// The bytes of the file at relative; empty when missing.
   std::string read(const std::string& relative) const;
   bool exists(const std::string& relative) const;
-  /// Runs the program in root() with answers as standard input.
-  RunResult run(const std::string& answers) const;
+  /// Every entry below root() by relative path: a file's bytes, "-> target" for a symbolic
+  /// link, "<folder>" for a folder.
+  std::map<std::string, std::string> entries() const;
+  /// Runs the program in root() with answers as standard input. A non-zero output_limit is
+  /// the largest file, in bytes, that the program may write (RLIMIT_FSIZE); a write past it
+  /// fails as on a full disk.
+  RunResult run(const std::string& answers, std::uint64_t output_limit = 0) const;
 
  private:
   std::filesystem::path root_;

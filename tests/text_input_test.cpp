@@ -158,6 +158,8 @@ TEST(TextInput, IntReads) {
       {"2147483647", true, true, 2147483647, "<end>"},
       {"-2147483648", true, true, -2147483647 - 1, "<end>"},
       {"2147483648", true, false, 0, "<end>"},
+      {"-2147483649", true, false, 0, "<end>"},
+      {"-21474836480", true, false, 0, "<end>"},  // its first ten digits alone would be the least int
       {"99999999999999999999999 y", true, false, 0, "y"},
       {"1\r0", true, true, 10, "<end>"},
   };
