@@ -14,14 +14,17 @@ set(wine_environment WINEPREFIX=${POLYDUMP_WINE_PREFIX} WINEDEBUG=-all)
 # second. The server and the services that wineboot leaves running write to a log file, not
 # to this test's output, which would otherwise stay open and the test never end.
 add_test(NAME windows.wine_start
-         COMMAND sh -c "{ \"$1\" -k; \"$1\" -p && \"$2\" wineboot --init; } </dev/null >\"$3\" 2>&1 || { cat \"$3\"; false; }"
+         COMMAND sh -c "{ \"$1\" -k; mkdir -p \"$WINEPREFIX\" && \"$1\" -p && \"$2\" wineboot --init; } </dev/null >\"$3\" 2>&1 || { cat \"$3\"; false; }"
                  sh ${POLYDUMP_WINESERVER} ${POLYDUMP_WINE} ${CMAKE_CURRENT_BINARY_DIR}/wine.log)
 add_test(NAME windows.wine_stop COMMAND ${POLYDUMP_WINESERVER} -k)
 set_tests_properties(windows.wine_start PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${wine_environment}" LABELS windows)
 set_tests_properties(windows.wine_stop PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT "${wine_environment}" LABELS windows)
 
+# Listed when the tests run, so that a build tree configured for them after e2e_test was built
+# finds them all the same.
 gtest_discover_tests(e2e_test
   TEST_PREFIX windows.
+  DISCOVERY_MODE PRE_TEST
   PROPERTIES ENVIRONMENT POLYDUMP_WINDOWS_LAUNCHER=${CMAKE_CURRENT_BINARY_DIR}/run_under_wine.sh
              FIXTURES_REQUIRED wine
              LABELS windows)
