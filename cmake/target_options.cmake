@@ -7,6 +7,10 @@ function(polydump_target_options target)
   if(POLYDUMP_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
+  if(MINGW)
+    # The C++ and GCC runtimes linked in, so the .exe runs alone on any Windows machine.
+    target_link_options(${target} PRIVATE -static)
+  endif()
   if(POLYDUMP_SANITIZE)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
                                              -fno-sanitize-recover=all)

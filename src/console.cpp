@@ -1,20 +1,20 @@
 #include "console.h"
 
-#include <unistd.h>
-
-#include <cerrno>
+#include "system_file.h"
 
 namespace polydump {
 namespace {
 
-void write_all(const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(STDOUT_FILENO, data, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;  // nobody reads the console any more; the run goes on regardless
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
+constexpr int kStandardOutput = 1;
+
+// The line ends are already CR LF, so standard output must pass the bytes unchanged. A failed
+// write means nobody reads the console any more; the run goes on regardless.
+void write_bytes(const char* data, std::size_t size) {
+  [[maybe_unused]] static const bool binary = [] {
+    use_binary_mode(kStandardOutput);
+    return true;
+  }();
+  write_all(kStandardOutput, data, size);
 }
 
 }  // namespace
@@ -23,9 +23,9 @@ void console_write(std::string_view text) {
   for (std::size_t start = 0; start < text.size();) {
     const std::size_t newline = text.find('\n', start);
     const std::size_t stop = newline == std::string_view::npos ? text.size() : newline;
-    write_all(text.data() + start, stop - start);
+    write_bytes(text.data() + start, stop - start);
     if (newline == std::string_view::npos) return;
-    write_all("\r\n", 2);
+    write_bytes("\r\n", 2);
     start = newline + 1;
   }
 }

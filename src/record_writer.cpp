@@ -1,11 +1,8 @@
 #include "record_writer.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
 
+#include "system_file.h"
 #include "value_format.h"
 
 namespace polydump {
@@ -17,7 +14,7 @@ constexpr std::size_t kMaxRecordChars = 11 + 2 + 2 * kMaxValueChars + 2;
 }  // namespace
 
 bool RecordWriter::create(const char* path) {
-  fd_ = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  fd_ = create_for_writing(path);
   if (fd_ < 0) return false;
   error_ = 0;
   buffer_.resize(kBufferSize);
@@ -39,25 +36,15 @@ void RecordWriter::write_record(int code, double first, double second) {
 }
 
 void RecordWriter::flush() {
-  const char* data = buffer_.data();
-  std::size_t left = used_;
-  while (left > 0 && error_ == 0) {
-    const ssize_t n = ::write(fd_, data, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      error_ = n < 0 ? errno : EIO;
-      break;
-    }
-    data += n;
-    left -= static_cast<std::size_t>(n);
-  }
+  if (error_ == 0) error_ = write_all(fd_, buffer_.data(), used_);
   used_ = 0;
 }
 
 bool RecordWriter::close() {
   if (fd_ < 0) return error_ == 0;
   flush();
-  if (::close(fd_) != 0 && error_ == 0) error_ = errno ? errno : EIO;
+  const int close_error = close_file(fd_);
+  if (error_ == 0) error_ = close_error;
   fd_ = -1;
   buffer_ = {};
   return error_ == 0;

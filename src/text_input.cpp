@@ -1,8 +1,5 @@
 #include "text_input.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -11,6 +8,7 @@
 #include <limits>
 
 #include "decimal_value.h"
+#include "system_file.h"
 
 namespace polydump {
 namespace {
@@ -29,7 +27,7 @@ constexpr long long kExponentLimit = 1'000'000'000;
 }  // namespace
 
 bool TextInput::open(const char* path, std::size_t block_size) {
-  const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+  const int fd = open_for_reading(path);
   if (fd < 0) return false;
   attach(fd, block_size);
   owns_fd_ = true;
@@ -37,6 +35,7 @@ bool TextInput::open(const char* path, std::size_t block_size) {
 }
 
 void TextInput::attach(int fd, std::size_t block_size) {
+  use_binary_mode(fd);
   fd_ = fd;
   owns_fd_ = false;
   source_done_ = false;
@@ -47,7 +46,7 @@ void TextInput::attach(int fd, std::size_t block_size) {
 }
 
 void TextInput::close() {
-  if (owns_fd_) ::close(fd_);
+  if (owns_fd_) close_file(fd_);
   fd_ = -1;
   owns_fd_ = false;
   buffer_.clear();
@@ -56,10 +55,7 @@ void TextInput::close() {
 
 bool TextInput::fill() {
   if (source_done_) return false;
-  ssize_t n;
-  do {
-    n = ::read(fd_, buffer_.data(), block_size_);
-  } while (n < 0 && errno == EINTR);
+  const long n = read_some(fd_, buffer_.data(), block_size_);
   if (n <= 0) {
     if (n < 0) error_ = errno;
     source_done_ = true;

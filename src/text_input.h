@@ -41,7 +41,8 @@ class TextInput {
 
   /// Opens the file at path for reading; false when it cannot be opened.
   bool open(const char* path, std::size_t block_size = kDefaultBlockSize);
-  /// Reads from an already open descriptor, such as standard input; it is not closed.
+  /// Reads from an already open descriptor, such as standard input, its bytes taken unchanged;
+  /// it is not closed.
   void attach(int fd, std::size_t block_size = kDefaultBlockSize);
   /// Closes the file (not an attached descriptor).
   void close();

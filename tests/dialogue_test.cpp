@@ -220,10 +220,17 @@ TEST(Dialogue, OutputThatCannotBeCreatedIsReported) {
 }
 
 TEST(Dialogue, InputThatCannotBeReadIsReported) {
+  // A folder in place of the drawing: POSIX systems open it and fail at the first read, while
+  // Windows cannot open it at all, so there it is an unknown file.
   ProgramDir dir;
   dir.write("images/coast/map1.dxf/keep", "");
   const RunResult run = dir.run(kMainAnswers);
   EXPECT_EQ(run.status, 1);
+  if (testing_windows_program()) {
+    // Windows cannot open a folder as a file: the drawing is unknown and no output is created.
+    EXPECT_TRUE(run.console.ends_with("\r\n\tFile C:\\images\\coast\\map1.dxf unknown\r\n"));
+    return;
+  }
   EXPECT_TRUE(run.console.ends_with(std::string(kMenu) + "\r\n\tCannot read the file C:\\images\\coast\\map1.dxf\r\n"));
   // The output was created before the drawing was read, and nothing was written to it.
   const std::map<std::string, std::string> entries = {{"images", "<folder>"},

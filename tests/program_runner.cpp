@@ -17,6 +17,9 @@ namespace {
 // No conversion in the suite takes more than a fraction of this; a run that does has hung.
 constexpr auto kRunLimit = std::chrono::seconds(60);
 
+// Names a program that runs the Windows program in the current directory, under Wine.
+constexpr const char* kWindowsLauncher = "POLYDUMP_WINDOWS_LAUNCHER";
+
 }  // namespace
 
 ProgramDir::ProgramDir() {
@@ -60,7 +63,11 @@ std::string read_file(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+bool testing_windows_program() { return std::getenv(kWindowsLauncher) != nullptr; }
+
 RunResult ProgramDir::run(const std::string& answers, std::uint64_t output_limit) const {
+  const char* const launcher = std::getenv(kWindowsLauncher);
+  const char* const program = launcher ? launcher : POLYDUMP_EXE;
   int to_child[2], from_child[2];
   if (pipe(to_child) != 0 || pipe(from_child) != 0) throw std::runtime_error("pipe failed");
   const pid_t pid = fork();
@@ -78,7 +85,7 @@ RunResult ProgramDir::run(const std::string& answers, std::uint64_t output_limit
       const rlimit limit{output_limit, output_limit};
       if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
     }
-    execl(POLYDUMP_EXE, POLYDUMP_EXE, static_cast<char*>(nullptr));
+    execl(program, program, static_cast<char*>(nullptr));
     _exit(127);
   }
   close(to_child[0]);

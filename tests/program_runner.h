@@ -1,5 +1,7 @@
 // Runs the built program as a user would: in a temporary directory of its own, with answers
-// piped to its standard input, its console transcript and exit status captured.
+// piped to its standard input, its console transcript and exit status captured. When the
+// environment names a POLYDUMP_WINDOWS_LAUNCHER, that runs the Windows program in its place,
+// with the directory's images/ as C:\images.
 #pragma once
 
 #include <cstdint>
@@ -38,6 +40,9 @@ class ProgramDir {
  private:
   std::filesystem::path root_;
 };
+
+/// Whether the runs go to the Windows program through POLYDUMP_WINDOWS_LAUNCHER.
+bool testing_windows_program();
 
 /// The bytes of a file outside the temporary directory.
 std::string read_file(const std::filesystem::path& path);
