@@ -8,10 +8,12 @@ namespace {
 constexpr int kStandardOutput = 1;
 
 // The line ends are already CR LF, so standard output must pass the bytes unchanged. A failed
-// write means nobody reads the console any more; the run goes on regardless.
+// write means nobody reads the console any more (its reader has gone, say, in
+// "seawrack_polydump | head"); the run goes on regardless and its file is still complete.
 void write_bytes(const char* data, std::size_t size) {
-  [[maybe_unused]] static const bool binary = [] {
+  [[maybe_unused]] static const bool prepared = [] {
     use_binary_mode(kStandardOutput);
+    survive_closed_pipes();
     return true;
   }();
   write_all(kStandardOutput, data, size);

@@ -7,6 +7,7 @@
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <signal.h>
 #include <unistd.h>
 #endif
 
@@ -30,6 +31,12 @@ int create_for_writing(const char* path) { return ::open(path, O_WRONLY | O_CREA
 void use_binary_mode([[maybe_unused]] int fd) {
 #ifdef _WIN32
   _setmode(fd, O_BINARY);
+#endif
+}
+
+void survive_closed_pipes() {
+#ifndef _WIN32
+  signal(SIGPIPE, SIG_IGN);
 #endif
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -136,6 +137,18 @@ TEST(Faults, TokenOf100MegabytesIsReadInConstantMemory) {
   // The peak of a run includes the test's own pages, shared with the program until it starts;
   // the difference between the two runs is what the drawing's size cost.
   EXPECT_LT(big_run.peak_kib - small_run.peak_kib, 16 * 1024) << small_run.peak_kib << " KiB, then " << big_run.peak_kib;
+}
+
+TEST(Faults, ConsoleReaderThatGoesAwayDoesNotStopTheConversion) {
+  if (testing_windows_program()) GTEST_SKIP() << "a POSIX pipe closed under the program";
+  ProgramDir dir;
+  dir.write(kDrawingPath, kDrawing);
+  // The answers come after the console's reader has gone, so every prompt meets a closed pipe.
+  const std::string command = "cd '" + dir.root().string() + "' && (sleep 0.5; echo coast map1 map1pts 0) | ('" +
+                              POLYDUMP_EXE + "'; echo $? >status) | head -c 1 >/dev/null";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  EXPECT_EQ(dir.read("status"), "0\n");
+  EXPECT_EQ(dir.read(kOutputPath), records({"4 1.500000 2.500000"}));
 }
 
 }  // namespace
