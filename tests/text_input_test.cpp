@@ -125,7 +125,10 @@ TEST(TextInput, DoubleReadsAgreeWithStrtod) {
     text += '.';
     const int fraction_digits = 1 + static_cast<int>(random() % (i % 7 == 0 ? 900 : 12));
     for (int d = 0; d < fraction_digits; ++d) text += digits[random() % 10];
-    if (random() % 3 == 0) text += "e" + std::to_string(static_cast<int>(random() % 700) - 350);
+    if (random() % 3 == 0) {
+      text += 'e';
+      text += std::to_string(static_cast<int>(random() % 700) - 350);
+    }
     SCOPED_TRACE(text);
     InputFile file(text, i % 2 ? 5 : TextInput::kDefaultBlockSize);
     const polydump::DoubleRead read = file.input.read_double();
