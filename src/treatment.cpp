@@ -24,7 +24,8 @@ bool read_corner(double& x, double& y) {
   return first.ok && second.ok;
 }
 
-// Acts on the token in texte; tells whether a handler left a keyword there to act on next.
+}  // namespace
+
 Handled dispatch(ScanState& scan) {
   if (same_text(scan.texte, EXTMIN)) {
     if (read_corner(min_x, min_y)) f2.write_record(kRecordLowerCorner, min_x, min_y);
@@ -42,18 +43,20 @@ Handled dispatch(ScanState& scan) {
   return Handled::done;
 }
 
-}  // namespace
+void scan_drawing(ScanState& scan) {
+  // Only the four keywords have an effect: every other token the scan would read on its own
+  // is passed over in the block.
+  bool have_keyword = f1.skip_to_token(kKeywords, scan.texte, sizeof scan.texte).ok;
+  while (have_keyword) {
+    if (dispatch(scan) == Handled::done) have_keyword = f1.skip_to_token(kKeywords, scan.texte, sizeof scan.texte).ok;
+  }
+}
 
 void treatment() {
-  ScanState scan;
   char codigo[kLayerCodeSize];
   choose_layer(codigo);
-  scan.CURVE = codigo;
-
-  bool have_token = f1.read_token(scan.texte, sizeof scan.texte).ok;
-  while (have_token) {
-    if (dispatch(scan) == Handled::done) have_token = f1.read_token(scan.texte, sizeof scan.texte).ok;
-  }
+  ScanState scan(codigo);
+  scan_drawing(scan);
 
   const int read_error = f1.read_error();
   f1.close();
