@@ -195,12 +195,11 @@ TokenRead TextInput::skip_to_token(const TokenSet& words, char* dest, std::size_
           return {false, 0};
         }
         if (found.start < last_space_) {
-          const std::string_view word = words[found.word];
-          const std::size_t kept = std::min(word.size(), capacity - 1);
-          std::memcpy(dest, word.data(), kept);
+          const std::size_t kept = std::min(found.word.size(), capacity - 1);
+          std::memcpy(dest, found.word.data(), kept);
           dest[kept] = '\0';
           pos_ = found.end;
-          return {true, word.size()};
+          return {true, found.word.size()};
         }
         if (counted) left -= passed;
         pos_ = last_space_;
@@ -218,10 +217,10 @@ TextInput::WordInBlock TextInput::find_word_in_block(const TokenSet& words) {
   const char* const block = buffer_.data();
   std::size_t token = pos_;
   while (token < last_space_) {
-    for (std::size_t i = 0; i < words.size(); ++i) {
+    for (std::size_t i = 0; words.may_start(block[token]) && i < words.size(); ++i) {
       if (words[i][0] != block[token]) continue;
       if (const char* end = word_end(block + token, words[i]))
-        return {token, static_cast<std::size_t>(end - block), i};
+        return {token, static_cast<std::size_t>(end - block), words[i]};
     }
     // The next byte that may start a word and starts a token: white space stands before it,
     // carriage returns aside. The token looked at above bounds the walk back.
@@ -235,7 +234,7 @@ TextInput::WordInBlock TextInput::find_word_in_block(const TokenSet& words) {
       while (block[before] == '\r') --before;
     } while (token < last_space_ && byte_class(block[before]) != Byte::space);
   }
-  return {last_space_, last_space_, 0};
+  return {last_space_, last_space_, {}};
 }
 
 std::size_t TextInput::next_byte(unsigned char byte, std::size_t from) {

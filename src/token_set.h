@@ -21,9 +21,8 @@ class TokenSet {
     for (std::string_view word : words) {
       words_[count_++] = word;
       const auto first = static_cast<unsigned char>(word[0]);
-      bool known = false;
-      for (std::size_t i = 0; i < first_byte_count_; ++i) known |= first_bytes_[i] == first;
-      if (!known) first_bytes_[first_byte_count_++] = first;
+      if (!starts_word_[first]) first_bytes_[first_byte_count_++] = first;
+      starts_word_[first] = true;
     }
   }
 
@@ -33,6 +32,8 @@ class TokenSet {
       if (words_[i].size() == token.size() && words_[i][0] == token[0] && words_[i] == token) return true;
     return false;
   }
+  /// Whether some word starts with the byte c.
+  constexpr bool may_start(char c) const { return starts_word_[static_cast<unsigned char>(c)]; }
   std::size_t size() const { return count_; }
   std::string_view operator[](std::size_t i) const { return words_[i]; }
 
@@ -43,6 +44,7 @@ class TokenSet {
  private:
   std::array<std::string_view, kMaxWords> words_{};
   std::size_t count_ = 0;
+  std::array<bool, 256> starts_word_{};
   std::array<unsigned char, kMaxWords> first_bytes_{};  // each byte that starts a word, once
   std::size_t first_byte_count_ = 0;
 };

@@ -203,7 +203,7 @@ TEST_F(ScanTest, SampleAndTestDrawingsGiveTheRecordsOfTheTokenByTokenScan) {
   std::vector<std::filesystem::path> drawings = {std::filesystem::path(POLYDUMP_EXAMPLES) / "map1.dxf"};
   if (std::filesystem::is_directory(POLYDUMP_TESTDATA))
     for (const auto& entry : std::filesystem::directory_iterator(POLYDUMP_TESTDATA))
-      if (entry.path().extension() == ".dxf") drawings.push_back(entry.path());
+      if (entry.path().extension() == ".dxf" || entry.path().extension() == ".DXF") drawings.push_back(entry.path());
   for (const auto& path : drawings) {
     SCOPED_TRACE(path.string());
     const std::string drawing = file_text(path);
