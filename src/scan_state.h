@@ -28,18 +28,11 @@ struct ScanState {
   polydump::TokenSet layer_searched;
 };
 
-// The comparisons run for every token of the handlers' searches: short inline loops, with
-// no call to find the end of a text.
+// The scan compares every keyword it meets with each of the four: a short inline loop, as a
+// call costs more than the comparison.
 inline bool same_text(const char* a, const char* b) {
   while (*a != '\0' && *a == *b) ++a, ++b;
   return *a == *b;
-}
-
-/// Whether token (which holds no NUL) equals text.
-inline bool same_text(std::string_view token, const char* text) {
-  for (const char c : token)
-    if (*text++ != c) return false;
-  return *text == '\0';
 }
 
 inline constexpr polydump::TokenSet kKeywords{EXTMIN, EXTMAX, POLYLINE, VERTEX};

@@ -8,7 +8,6 @@
 #include <initializer_list>
 #include <string_view>
 
-
 namespace polydump {
 
 class TokenSet {

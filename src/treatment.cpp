@@ -24,8 +24,7 @@ bool read_corner(double& x, double& y) {
   return first.ok && second.ok;
 }
 
-}  // namespace
-
+// Acts on the keyword in texte; tells whether a handler left a keyword there to act on next.
 Handled dispatch(ScanState& scan) {
   if (same_text(scan.texte, EXTMIN)) {
     if (read_corner(min_x, min_y)) f2.write_record(kRecordLowerCorner, min_x, min_y);
@@ -42,6 +41,8 @@ Handled dispatch(ScanState& scan) {
   }
   return Handled::done;
 }
+
+}  // namespace
 
 void scan_drawing(ScanState& scan) {
   // Only the four keywords have an effect: every other token the scan would read on its own

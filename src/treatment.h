@@ -2,7 +2,6 @@
 // the records, then both files closed. Called by main after opening.
 #pragma once
 
-#include "polyline_handlers.h"
 #include "scan_state.h"
 
 /// Converts the drawing; a read or write failure ends the run with a message and status 1.
@@ -10,7 +9,3 @@ void treatment();
 
 /// Runs the scan over f1 from where it stands to its end, writing the records to f2.
 void scan_drawing(ScanState& scan);
-
-/// Acts on the token in texte as one pass of the scan does; tells whether a handler left a
-/// keyword there to act on next.
-Handled dispatch(ScanState& scan);
