@@ -1,5 +1,6 @@
 // A text stream read in large blocks and scanned in place, with the three formatted reads
-// "%s", "%d" and "%lf". The dialogue reads the console through it and the scan reads the drawing.
+// "%s", "%d" and "%lf", and a search for the next of a few words that passes over the other
+// tokens in the block. The dialogue reads the console through it and the scan reads the drawing.
 //
 // As a text stream it drops every carriage return wherever it stands (even inside a token) and
 // ends at the first Ctrl-Z byte. White space is tab, line feed, vertical tab, form feed and space;

@@ -15,7 +15,8 @@ class TokenSet {
   // The scan needs four; a few more cost nothing.
   static constexpr std::size_t kMaxWords = 8;
 
-  /// The words, each of 1 to 79 bytes with no white space, carriage return or NUL in it.
+  /// The words: each has at least one byte and fewer than the 79 that a token read keeps, and
+  /// no white space, carriage return or NUL.
   constexpr TokenSet(std::initializer_list<std::string_view> words) {
     for (std::string_view word : words) {
       words_[count_++] = word;
