@@ -184,7 +184,8 @@ class ScanTest : public testing::Test {
 // Small blocks put every token across a boundary somewhere; the default is the program's.
 const std::vector<std::size_t> kBlockSizes = {1, 2, 3, 5, 8, 13, 64, 1000, TextInput::kDefaultBlockSize};
 
-// The layer codes a drawing uses (the values of its groups 8), a few of them, and HA_6292.
+// The layer codes a drawing uses (the values of its groups 8 that are one word, as a code
+// typed at the console is), a few of them, and HA_6292.
 std::vector<std::string> layers_of(const std::string& drawing) {
   std::set<std::string> layers = {"HA_6292"};
   std::istringstream lines(drawing);
@@ -193,7 +194,7 @@ std::vector<std::string> layers_of(const std::string& drawing) {
   while (std::getline(lines, line) && layers.size() < 4) {
     line.erase(0, line.find_first_not_of(" \t"));
     line.erase(line.find_last_not_of(" \t\r") + 1);
-    if (layer_next && !line.empty()) layers.insert(line);
+    if (layer_next && !line.empty() && line.find_first_of(" \t") == std::string::npos) layers.insert(line);
     layer_next = line == "8";
   }
   return {layers.begin(), layers.end()};
