@@ -1,31 +1,21 @@
 #include "decimal_value.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace polydump {
+namespace {
 
-void DecimalValue::add_integer_digit(char digit) {
-  if (count_ == 0 && digit == '0') return;
-  if (count_ < kKeptDigits) {
-    digits_[count_++] = digit;
-  } else {
-    ++scale_;
-    dropped_nonzero_ |= digit != '0';
-  }
-}
+// Every power of ten up to 10^22 is a double exactly.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-void DecimalValue::add_fraction_digit(char digit) {
-  if (count_ == 0 && digit == '0') {
-    --scale_;
-  } else if (count_ < kKeptDigits) {
-    digits_[count_++] = digit;
-    --scale_;
-  } else {
-    dropped_nonzero_ |= digit != '0';
-  }
-}
+// A double operation rounds once, to double, only when no wider evaluation intervenes.
+constexpr bool kExactArithmetic = FLT_EVAL_METHOD == 0;
+
+}  // namespace
 
 double DecimalValue::value(bool negative) const {
   const double sign = negative ? -1.0 : 1.0;
@@ -37,11 +27,16 @@ double DecimalValue::value(bool negative) const {
   const long long magnitude = static_cast<long long>(count_) + power;
   if (magnitude > 400) return sign * std::numeric_limits<double>::infinity();
   if (magnitude < -400) return std::copysign(0.0, sign);
+  if (count_ <= kExactDigits && power >= -kExactPower && power <= kExactPower && kExactArithmetic) {
+    const double mantissa = static_cast<double>(leading_);
+    const double scale = kPowersOfTen[power < 0 ? -power : power];
+    return sign * (power < 0 ? mantissa / scale : mantissa * scale);
+  }
 
   // Kept digits, one more digit standing for the dropped non-zero ones, "e", the exponent.
   char text[kKeptDigits + 1 + 8];
-  char* end = text;
-  for (std::size_t i = 0; i < count_; ++i) *end++ = digits_[i];
+  char* end = std::to_chars(text, text + kExactDigits, leading_).ptr;
+  for (std::size_t i = kExactDigits; i < count_; ++i) *end++ = digits_[i - kExactDigits];
   long long text_power = power;
   if (dropped_nonzero_) {
     *end++ = '1';

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 namespace polydump {
 
@@ -20,15 +21,56 @@ class DecimalValue {
   double value(bool negative) const;
 
  private:
+  void keep(char digit);  // a significant digit within kKeptDigits
+
   // The halfway point between two doubles has at most 767 significant digits; keeping 800
   // and remembering whether any later digit was non-zero rounds every input exactly.
   static constexpr std::size_t kKeptDigits = 800;
 
-  char digits_[kKeptDigits];
-  std::size_t count_ = 0;
+  // Up to 15 significant digits and a power of ten up to 22 either way, the value is one
+  // correctly rounded multiplication or division of two exact doubles; survey coordinates
+  // all fit.
+  static constexpr std::size_t kExactDigits = 15;
+  static constexpr long long kExactPower = 22;
+
+  std::size_t count_ = 0;       // significant digits kept
+  std::uint64_t leading_ = 0;   // the first kExactDigits of them, as an integer
+  char digits_[kKeptDigits - kExactDigits];  // the others
   bool dropped_nonzero_ = false;
   long long scale_ = 0;  // power of ten that the kept digits, read as an integer, are multiplied by
   long long exponent_ = 0;
 };
+
+// Called for every digit of every number read, so defined here to be inlined.
+
+inline void DecimalValue::keep(char digit) {
+  if (count_ < kExactDigits) {
+    leading_ = leading_ * 10 + static_cast<std::uint64_t>(digit - '0');
+  } else {
+    digits_[count_ - kExactDigits] = digit;
+  }
+  ++count_;
+}
+
+inline void DecimalValue::add_integer_digit(char digit) {
+  if (count_ == 0 && digit == '0') return;
+  if (count_ < kKeptDigits) {
+    keep(digit);
+  } else {
+    ++scale_;
+    dropped_nonzero_ |= digit != '0';
+  }
+}
+
+inline void DecimalValue::add_fraction_digit(char digit) {
+  if (count_ == 0 && digit == '0') {
+    --scale_;
+  } else if (count_ < kKeptDigits) {
+    keep(digit);
+    --scale_;
+  } else {
+    dropped_nonzero_ |= digit != '0';
+  }
+}
 
 }  // namespace polydump

@@ -22,7 +22,7 @@ bool read_corner(double& x, double& y) {
   return first.ok && second.ok;
 }
 
-// Acts on the token in texte; tells whether a handler left a keyword there to act on next.
+// Acts on the keyword in texte; tells whether a handler left a keyword there to act on next.
 Handled dispatch(ScanState& scan) {
   if (same_text(scan.texte, EXTMIN)) {
     if (read_corner(min_x, min_y)) f2.write_record(kRecordLowerCorner, min_x, min_y);
@@ -43,10 +43,11 @@ Handled dispatch(ScanState& scan) {
 }  // namespace
 
 void scan_drawing(const char* CURVE) {
-  ScanState scan;
-  scan.CURVE = CURVE;
-  bool have_token = f1.read_token(scan.texte, sizeof scan.texte).ok;
-  while (have_token) {
-    if (dispatch(scan) == Handled::done) have_token = f1.read_token(scan.texte, sizeof scan.texte).ok;
+  ScanState scan(CURVE);
+  // Only the four keywords have an effect: every other token the scan would read on its own
+  // is passed over in the block.
+  bool have_keyword = f1.skip_to_token(kKeywords, scan.texte, sizeof scan.texte).ok;
+  while (have_keyword) {
+    if (dispatch(scan) == Handled::done) have_keyword = f1.skip_to_token(kKeywords, scan.texte, sizeof scan.texte).ok;
   }
 }

@@ -1,14 +1,16 @@
 #include "polyline_handlers.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cstring>
+#include <optional>
+#include <string_view>
 
 #include "globals.h"
 
 namespace {
 
-constexpr int kPolylineLayerWindow = 12;
-constexpr int kVertexLayerWindow = 6;
+constexpr std::size_t kPolylineLayerWindow = 12;
+constexpr std::size_t kVertexLayerWindow = 6;
 constexpr int kVertexGroupWindow = 6;
 
 constexpr int kRecordPolyline = 7;
@@ -17,23 +19,29 @@ constexpr int kRecordVertex = 0;
 
 enum class Found { match, keyword, none };
 
-// Reads up to window tokens until one equals target. A keyword ends the search before it is
-// compared: the scan must see every keyword, or a short vertex would swallow the next one.
-Found search_token(ScanState& scan, int window, const char* target) {
-  for (int i = 1; i <= window; ++i) {
-    if (!f1.read_token(scan.texte, sizeof scan.texte).ok) return Found::none;
-    if (is_keyword(scan.texte)) return Found::keyword;
-    if (same_text(scan.texte, target)) return Found::match;
-  }
-  return Found::none;
+// Reads the next token into texte and gives it as texte holds it; nothing at the end of the input.
+std::optional<std::string_view> next_token(ScanState& scan) {
+  const polydump::TokenRead read = f1.read_token(scan.texte, sizeof scan.texte);
+  if (!read.ok) return std::nullopt;
+  return std::string_view(scan.texte, std::min(read.length, sizeof scan.texte - 1));
+}
+
+// Reads up to window tokens until one equals the layer code. A keyword ends the search before
+// it is compared: the scan must see every keyword, or a short vertex would swallow the next
+// one. Only the token the search stops at is taken into texte.
+Found search_layer_code(ScanState& scan, std::size_t window) {
+  const polydump::TokenRead read = f1.skip_to_token(scan.layer_searched, scan.texte, sizeof scan.texte, window);
+  if (!read.ok) return Found::none;
+  return is_keyword(std::string_view(scan.texte, std::min(read.length, sizeof scan.texte - 1))) ? Found::keyword
+                                                                                          : Found::match;
 }
 
 // Whether the token's leading integer (optional sign, decimal digits) is 10, the group code
 // of an x coordinate. "10.0", "10abc" and "+10" all are; a value out of the int range is not.
-bool is_x_group_code(const char* token) {
-  const char* first = token + (*token == '+');
+bool is_x_group_code(std::string_view token) {
+  const char* first = token.data() + token.starts_with('+');
   int value = 0;
-  const auto [end, error] = std::from_chars(first, first + std::strlen(first), value);
+  const auto [end, error] = std::from_chars(first, token.data() + token.size(), value);
   (void)end;
   return error == std::errc() && value == 10;
 }
@@ -41,7 +49,7 @@ bool is_x_group_code(const char* token) {
 }  // namespace
 
 Handled polyline_header(ScanState& scan) {
-  switch (search_token(scan, kPolylineLayerWindow, scan.CURVE)) {
+  switch (search_layer_code(scan, kPolylineLayerWindow)) {
     case Found::keyword:
       return Handled::keyword;
     case Found::match:
@@ -55,7 +63,7 @@ Handled polyline_header(ScanState& scan) {
 }
 
 Handled vertex(ScanState& scan) {
-  switch (search_token(scan, kVertexLayerWindow, scan.CURVE)) {
+  switch (search_layer_code(scan, kVertexLayerWindow)) {
     case Found::keyword:
       return Handled::keyword;
     case Found::none:
@@ -64,9 +72,10 @@ Handled vertex(ScanState& scan) {
       break;
   }
   for (int j = 1; j <= kVertexGroupWindow; ++j) {
-    if (!f1.read_token(scan.texte, sizeof scan.texte).ok) return Handled::done;
-    if (is_keyword(scan.texte)) return Handled::keyword;
-    if (!is_x_group_code(scan.texte)) continue;
+    const std::optional<std::string_view> token = next_token(scan);
+    if (!token) return Handled::done;
+    if (is_keyword(*token)) return Handled::keyword;
+    if (!is_x_group_code(*token)) continue;
     // The group code read between x and y is not used: whatever stands there, the numbers
     // around it are the vertex.
     const polydump::DoubleRead x = f1.read_double();

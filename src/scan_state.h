@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstddef>
-#include <cstring>
+#include <string_view>
+
+#include "token_set.h"
 
 // 79 bytes of a token and the terminating NUL; a longer token is read whole and its first
 // 79 bytes are kept.
@@ -17,14 +19,23 @@ inline constexpr const char* POLYLINE = "POLYLINE";
 inline constexpr const char* VERTEX = "VERTEX";
 
 struct ScanState {
+  explicit ScanState(const char* layer_code)
+      : CURVE(layer_code), layer_searched{EXTMIN, EXTMAX, POLYLINE, VERTEX, layer_code} {}
+
   char texte[kTokenSize] = {};
-  const char* CURVE = nullptr;  // the chosen layer code
-  int flag = 0;                 // 1 from a record 7 to the next vertex record
+  const char* CURVE;  // the chosen layer code
+  int flag = 0;       // 1 from a record 7 to the next vertex record
+  // What ends a handler's search for the layer code: the code, or a keyword met first.
+  polydump::TokenSet layer_searched;
 };
 
-inline bool same_text(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
-
-inline bool is_keyword(const char* token) {
-  return same_text(token, EXTMIN) || same_text(token, EXTMAX) || same_text(token, POLYLINE) ||
-         same_text(token, VERTEX);
+// The scan compares every keyword it meets with each of the four: a short inline loop, as a
+// call costs more than the comparison.
+inline bool same_text(const char* a, const char* b) {
+  while (*a != '\0' && *a == *b) ++a, ++b;
+  return *a == *b;
 }
+
+inline constexpr polydump::TokenSet kKeywords{EXTMIN, EXTMAX, POLYLINE, VERTEX};
+
+inline bool is_keyword(std::string_view token) { return kKeywords.contains(token); }

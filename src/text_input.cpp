@@ -1,13 +1,16 @@
 #include "text_input.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <string_view>
 
 #include "decimal_value.h"
+#include "eight_bytes.h"
 #include "system_file.h"
 
 namespace polydump {
@@ -15,11 +18,35 @@ namespace {
 
 constexpr int kEndOfText = 0x1A;  // Ctrl-Z
 
-constexpr bool is_space(int c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\0';
-}
+// What a byte of the text stream is: white space separates tokens, a carriage return is
+// dropped wherever it stands, every other byte belongs to a token.
+enum class Byte : unsigned char { token, space, dropped };
+
+constexpr std::array<Byte, 256> kByteClasses = [] {
+  std::array<Byte, 256> classes{};
+  for (const char c : {' ', '\t', '\n', '\v', '\f', '\0'}) classes[static_cast<unsigned char>(c)] = Byte::space;
+  classes['\r'] = Byte::dropped;
+  return classes;
+}();
+
+constexpr Byte byte_class(char c) { return kByteClasses[static_cast<unsigned char>(c)]; }
+
+// For a byte that peek() gave, -1 at the end of the input.
+constexpr bool is_space(int c) { return c >= 0 && kByteClasses[static_cast<std::size_t>(c)] == Byte::space; }
 
 constexpr bool is_digit(int c) { return c >= '0' && c <= '9'; }
+
+// Where the token at p ends when it spells word, carriage returns dropped; null when it does
+// not. A white space byte must follow p in memory, which ends the walk.
+const char* word_end(const char* p, std::string_view word) {
+  for (const char c : word) {
+    while (*p == '\r') ++p;
+    if (*p != c) return nullptr;
+    ++p;
+  }
+  while (*p == '\r') ++p;
+  return byte_class(*p) == Byte::space ? p : nullptr;
+}
 
 // Exponents are kept below this bound; any larger one gives the same infinity or zero.
 constexpr long long kExponentLimit = 1'000'000'000;
@@ -41,8 +68,8 @@ void TextInput::attach(int fd, std::size_t block_size) {
   source_done_ = false;
   error_ = 0;
   block_size_ = block_size;
-  buffer_.assign(block_size, '\0');
-  pos_ = end_ = pending_ = 0;
+  buffer_.assign(block_size + kLoadPadding, '\0');
+  pos_ = end_ = last_space_ = pending_ = 0;
 }
 
 void TextInput::close() {
@@ -67,6 +94,10 @@ bool TextInput::fill() {
     end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.data());
     source_done_ = true;
   }
+  next_byte_at_.fill(kNotSought);
+  last_space_ = end_;
+  while (last_space_ > 0 && byte_class(buffer_[last_space_ - 1]) != Byte::space) --last_space_;
+  if (last_space_ > 0) --last_space_;
   return end_ > 0;
 }
 
@@ -86,8 +117,22 @@ void TextInput::push_back(const char* bytes, std::size_t count) {
   while (count) pushed_[pending_++] = bytes[--count];
 }
 
-void TextInput::skip_space() {
-  while (is_space(peek())) advance();
+inline std::size_t TextInput::run_end(std::size_t at, Run run) const {
+  const char* const block = buffer_.data();
+  for (; at < end_; at += 8) {
+    const std::uint64_t gaps = eight_bytes::between_tokens(eight_bytes::load(block + at));
+    const std::uint64_t stops = run == Run::gap ? ~gaps & eight_bytes::kHighBits : gaps;
+    if (stops != 0) return std::min(at + static_cast<std::size_t>(eight_bytes::first(stops)), end_);
+  }
+  return end_;
+}
+
+inline void TextInput::skip_space() {
+  // Bytes that a number read gave back belong to a token: there is nothing to skip.
+  if (pending_) return;
+  do {
+    pos_ = run_end(pos_, Run::gap);
+  } while (pos_ == end_ && fill());
 }
 
 bool TextInput::at_end() {
@@ -104,25 +149,135 @@ void TextInput::discard_line() {
 
 TokenRead TextInput::read_token(char* dest, std::size_t capacity) {
   skip_space();
-  if (peek() < 0) return {false, 0};
+  if (pending_ == 0 && pos_ == end_) return {false, 0};
   const std::size_t room = capacity - 1;
   std::size_t length = 0;
-  for (int c = peek(); c >= 0 && !is_space(c); c = peek()) {
-    if (pending_) {
-      if (length < room) dest[length] = static_cast<char>(c);
-      ++length;
-      advance();
-      continue;
+  for (; pending_ > 0; --pending_, ++length)
+    if (length < room) dest[length] = pushed_[pending_ - 1];
+  for (;;) {
+    // The rest of the token within this block, up to white space or a carriage return.
+    const std::size_t stop = run_end(pos_, Run::token);
+    const std::size_t count = stop - pos_;
+    if (count <= kLoadPadding && length + kLoadPadding <= room) {
+      // The usual short token: a copy of fixed size, which may take bytes past the token that
+      // the terminator then hides.
+      std::memcpy(dest + length, &buffer_[pos_], kLoadPadding);
+    } else if (length < room) {
+      std::memcpy(dest + length, &buffer_[pos_], std::min(count, room - length));
     }
-    // The rest of the token within this block, up to a space or a carriage return.
-    std::size_t run = pos_;
-    while (run < end_ && !is_space(buffer_[run]) && buffer_[run] != '\r') ++run;
-    if (length < room) std::memcpy(dest + length, &buffer_[pos_], std::min(run - pos_, room - length));
-    length += run - pos_;
-    pos_ = run;
+    length += count;
+    pos_ = stop;
+    // Carriage returns are dropped and the token goes on after them, perhaps in the next
+    // block, unless white space follows, as it does at every CR LF line end.
+    while (pos_ < end_ && buffer_[pos_] == '\r') ++pos_;
+    if (pos_ < end_ ? byte_class(buffer_[pos_]) == Byte::space : !fill()) break;
   }
   dest[std::min(length, room)] = '\0';
   return {true, length};
+}
+
+TokenRead TextInput::skip_to_token(const TokenSet& words, char* dest, std::size_t capacity,
+                                   std::size_t max_tokens) {
+  const bool counted = max_tokens != kAnyNumber;
+  std::size_t left = max_tokens;
+  while (left > 0) {
+    skip_space();
+    if (pending_ == 0 && pos_ < last_space_) {
+      const WordInBlock found = find_word_in_block(words);
+      const std::size_t passed = counted ? count_tokens(pos_, found.start, left) : 0;
+      if (passed != kUncounted) {
+        if (passed >= left) {
+          pos_ = found.start;
+          return {false, 0};
+        }
+        if (found.start < last_space_) {
+          const std::size_t kept = std::min(found.word.size(), capacity - 1);
+          std::memcpy(dest, found.word.data(), kept);
+          dest[kept] = '\0';
+          pos_ = found.end;
+          return {true, found.word.size()};
+        }
+        if (counted) left -= passed;
+        pos_ = last_space_;
+        continue;
+      }
+    }
+    const TokenRead read = read_token(dest, capacity);
+    if (counted) --left;
+    if (!read.ok || words.contains(dest)) return read;
+  }
+  return {false, 0};
+}
+
+TextInput::WordInBlock TextInput::find_word_in_block(const TokenSet& words) {
+  const char* const block = buffer_.data();
+  std::size_t token = pos_;
+  while (token < last_space_) {
+    for (std::size_t i = 0; words.may_start(block[token]) && i < words.size(); ++i) {
+      if (words[i][0] != block[token]) continue;
+      if (const char* end = word_end(block + token, words[i]))
+        return {token, static_cast<std::size_t>(end - block), words[i]};
+    }
+    // The next byte that may start a word and starts a token: white space stands before it,
+    // carriage returns aside. The token looked at above bounds the walk back.
+    std::size_t before;
+    do {
+      const std::size_t from = token + 1;
+      token = last_space_;
+      for (std::size_t i = 0; i < words.first_byte_count(); ++i)
+        token = std::min(token, next_byte(words.first_byte(i), from));
+      before = token - 1;
+      while (block[before] == '\r') --before;
+    } while (token < last_space_ && byte_class(block[before]) != Byte::space);
+  }
+  return {last_space_, last_space_, {}};
+}
+
+std::size_t TextInput::next_byte(unsigned char byte, std::size_t from) {
+  std::size_t& at = next_byte_at_[byte];
+  if (at == kNotSought || at < from) {
+    const char* const block = buffer_.data();
+    const void* found = std::memchr(block + from, byte, last_space_ - from);
+    at = found ? static_cast<std::size_t>(static_cast<const char*>(found) - block) : last_space_;
+  }
+  return at;
+}
+
+std::size_t TextInput::count_tokens(std::size_t from, std::size_t to, std::size_t enough) const {
+  namespace eight = eight_bytes;
+  const char* const block = buffer_.data();
+  std::size_t count = 0;
+  bool after_space = true;  // from starts a token
+  bool after_return = false;
+  for (std::size_t at = from; at < to && count < enough; at += 8) {
+    const std::uint64_t bytes = eight::load(block + at);
+    const std::uint64_t gaps = eight::between_tokens(bytes);
+    const std::uint64_t returns = eight::equal(bytes, '\r');
+    const std::uint64_t spaces = gaps & ~returns;
+    const std::uint64_t within = to - at >= 8 ? eight::kHighBits : eight::first_bytes(static_cast<int>(to - at));
+    const std::uint64_t tokens = ~gaps & within;
+    if ((tokens & eight::to_next(returns, after_return)) != 0) return kUncounted;
+    count += static_cast<std::size_t>(eight::count(tokens & eight::to_next(spaces, after_space)));
+    after_space = eight::last_marked(spaces);
+    after_return = eight::last_marked(returns);
+  }
+  return count;
+}
+
+template <typename Take>
+bool TextInput::take_digits(Take take) {
+  if (!is_digit(peek())) return false;
+  do {
+    take(static_cast<char>(peek()));
+    advance();
+    // The rest of the run within this block, without the checks of peek.
+    const char* const block = buffer_.data();
+    std::size_t at = pos_;
+    if (pending_ == 0)
+      for (; at < end_ && is_digit(block[at]); ++at) take(block[at]);
+    pos_ = at;
+  } while (is_digit(peek()));
+  return true;
 }
 
 IntRead TextInput::read_int() {
@@ -132,15 +287,13 @@ IntRead TextInput::read_int() {
     negative = peek() == '-';
     advance();
   }
-  if (!is_digit(peek())) return {false, false, 0};
   // The magnitude stops growing once it is past the least int, so that any longer number,
   // of either sign, stays out of range.
   constexpr long long kBeyondInt = -static_cast<long long>(INT_MIN) + 1;
   long long magnitude = 0;
-  for (int c = peek(); is_digit(c); c = peek()) {
-    magnitude = std::min(magnitude * 10 + (c - '0'), kBeyondInt);
-    advance();
-  }
+  const bool digits =
+      take_digits([&](char c) { magnitude = std::min(magnitude * 10 + (c - '0'), kBeyondInt); });
+  if (!digits) return {false, false, 0};
   const long long value = negative ? -magnitude : magnitude;
   if (value < INT_MIN || value > INT_MAX) return {true, false, 0};
   return {true, true, static_cast<int>(value)};
@@ -170,19 +323,10 @@ DoubleRead TextInput::read_double() {
   }
 
   DecimalValue number;
-  bool digits = false;
-  for (int c = peek(); is_digit(c); c = peek()) {
-    number.add_integer_digit(static_cast<char>(c));
-    digits = true;
-    advance();
-  }
+  bool digits = take_digits([&](char c) { number.add_integer_digit(c); });
   if (peek() == '.') {
     advance();
-    for (int c = peek(); is_digit(c); c = peek()) {
-      number.add_fraction_digit(static_cast<char>(c));
-      digits = true;
-      advance();
-    }
+    digits |= take_digits([&](char c) { number.add_fraction_digit(c); });
   }
   if (!digits) return {false, 0.0};
 
@@ -200,10 +344,9 @@ DoubleRead TextInput::read_double() {
       push_back(look, looked);
     } else {
       long long exponent = 0;
-      for (int c = peek(); is_digit(c); c = peek()) {
+      take_digits([&](char c) {
         if (exponent < kExponentLimit) exponent = exponent * 10 + (c - '0');
-        advance();
-      }
+      });
       number.set_exponent(exponent_negative ? -exponent : exponent);
     }
   }

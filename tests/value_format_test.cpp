@@ -35,6 +35,9 @@ TEST(ValueFormat, Texts) {
       {-0.0000005, "0.000000"},  // the nearest double lies just below the half
       {-0.0000006, "-0.000001"},
       {6203410.5, "6203410.500000"},
+      {4.0078125, "4.007812"},   // halfway, to the even digit, as the integer arithmetic writes it
+      {-5.0234375, "-5.023438"},
+      {402150.99999975, "402151.000000"},  // the decimals carry into the whole part
       {1e22, "10000000000000000000000.000000"},
       {inf, "+INF"},
       {-inf, "-INF"},
@@ -51,11 +54,15 @@ TEST(ValueFormat, LargestValueFits) {
 }
 
 TEST(ValueFormat, AgreesWithPrintf) {
-  // Every magnitude from 1e-9 to 1e300, and random bit patterns.
+  // Every magnitude from 1e-9 to 1e300, random bit patterns, and values of survey size with
+  // few bits below the point, among which lie the halfway cases.
   std::mt19937_64 random(11);
-  for (int i = 0; i < 20000; ++i) {
+  for (int i = 0; i < 30000; ++i) {
     double value;
-    if (i % 2) {
+    if (i % 3 == 2) {
+      value = std::ldexp(static_cast<double>(random() >> (11 + random() % 40)), -static_cast<int>(random() % 24));
+      if (random() % 2) value = -value;
+    } else if (i % 3 == 1) {
       const std::uint64_t bits = random();
       std::memcpy(&value, &bits, sizeof value);
       if (!std::isfinite(value)) continue;
