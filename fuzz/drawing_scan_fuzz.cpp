@@ -1,7 +1,8 @@
 // Fuzzes the drawing scan: arbitrary bytes as the drawing, scanned for each of the three
 // layer-code choices, in one block and in blocks of a few bytes. Whatever the bytes, the
 // scan reads the drawing to its end and writes only well-formed records in an order the
-// program can give, and the block size changes nothing.
+// program can give, the block size changes nothing, and the records are those of the plain
+// token-by-token reference scan.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include "finding.h"
 #include "globals.h"
 #include "memory_file.h"
+#include "reference_scan.h"
 
 namespace {
 
@@ -102,6 +104,20 @@ std::string scan(const MemoryFile& input, std::string_view drawing, const std::s
   return records;
 }
 
+// The records of the token-by-token reference scan of the drawing held in input.
+std::string reference_records(const MemoryFile& input, const std::string& code) {
+  static MemoryFile output;
+  input.rewind();
+  polydump::TextInput in;
+  polydump::RecordWriter out;
+  in.attach(input.fd());
+  if (!out.create(output.path())) finding("cannot create the reference point-list file");
+  polydump::ReferenceScan(in, out, code.c_str()).run();
+  in.close();
+  if (!out.close()) finding("reference point-list file not written");
+  return output.contents();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -112,6 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string& code : {std::string("HA_6292"), std::string("ha_6292"), typed_code(drawing)}) {
     const std::string whole = scan(input, drawing, code, size + 1);
     if (scan(input, drawing, code, small_block) != whole) finding("records depend on the block size", code);
+    if (reference_records(input, code) != whole) finding("records differ from the token-by-token scan", code);
   }
   return 0;
 }

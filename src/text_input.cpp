@@ -31,9 +31,6 @@ constexpr std::array<Byte, 256> kByteClasses = [] {
 
 constexpr Byte byte_class(char c) { return kByteClasses[static_cast<unsigned char>(c)]; }
 
-// For a byte that peek() gave, -1 at the end of the input.
-constexpr bool is_space(int c) { return c >= 0 && kByteClasses[static_cast<std::size_t>(c)] == Byte::space; }
-
 constexpr bool is_digit(int c) { return c >= '0' && c <= '9'; }
 
 // Where the token at p ends when it spells word, carriage returns dropped; null when it does
