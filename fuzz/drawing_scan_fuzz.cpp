@@ -105,12 +105,12 @@ std::string scan(const MemoryFile& input, std::string_view drawing, const std::s
 }
 
 // The records of the token-by-token reference scan of the drawing held in input.
-std::string reference_records(const MemoryFile& input, const std::string& code) {
+std::string reference_records(const MemoryFile& input, const std::string& code, std::size_t block_size) {
   static MemoryFile output;
   input.rewind();
   polydump::TextInput in;
   polydump::RecordWriter out;
-  in.attach(input.fd());
+  in.attach(input.fd(), block_size);
   if (!out.create(output.path())) finding("cannot create the reference point-list file");
   polydump::ReferenceScan(in, out, code.c_str()).run();
   in.close();
@@ -128,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string& code : {std::string("HA_6292"), std::string("ha_6292"), typed_code(drawing)}) {
     const std::string whole = scan(input, drawing, code, size + 1);
     if (scan(input, drawing, code, small_block) != whole) finding("records depend on the block size", code);
-    if (reference_records(input, code) != whole) finding("records differ from the token-by-token scan", code);
+    if (reference_records(input, code, size + 1) != whole) finding("records differ from the token-by-token scan", code);
   }
   return 0;
 }
