@@ -105,8 +105,7 @@ void check_step(Step step, TextInput& input, Reader& reference, std::vector<doub
       break;
     }
     case Step::line:
-      input.discard_line();
-      reference.discard_line();
+      if (input.discard_line() != reference.discard_line()) finding("end of the line seen differently");
       break;
     case Step::end:
       if (input.at_end() != reference.at_end()) finding("end of the input seen differently");

@@ -84,9 +84,11 @@ class Reader {
     return {true, std::strtod(text_.substr(start, pos_ - start).c_str(), nullptr)};
   }
 
-  void discard_line() {
+  bool discard_line() {
     while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
-    if (pos_ < text_.size()) ++pos_;
+    if (pos_ == text_.size()) return false;
+    ++pos_;
+    return true;
   }
 
   bool at_end() {

@@ -49,8 +49,9 @@ int ask_choice(const char* prompt, int first, int last) {
     TextInput& input = console_input();
     const IntRead reply = input.read_int();
     if (reply.ok && reply.in_range && reply.value >= first && reply.value <= last) return reply.value;
-    if (!reply.ok && input.at_end()) console_ended();
-    input.discard_line();
+    // The rest of the line goes with the reply; a reply that is no number and ends the input
+    // leaves nothing to ask again.
+    if (!input.discard_line() && !reply.ok) console_ended();
   }
 }
 

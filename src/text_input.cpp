@@ -137,11 +137,12 @@ bool TextInput::at_end() {
   return peek() < 0;
 }
 
-void TextInput::discard_line() {
+bool TextInput::discard_line() {
   for (int c = peek(); c >= 0; c = peek()) {
     advance();
-    if (c == '\n') return;
+    if (c == '\n') return true;
   }
+  return false;
 }
 
 TokenRead TextInput::read_token(char* dest, std::size_t capacity) {

@@ -72,8 +72,9 @@ class TextInput {
   IntRead read_int();
   /// "%lf".
   DoubleRead read_double();
-  /// Skips the rest of the current line, its line feed included.
-  void discard_line();
+  /// Skips the rest of the current line, its line feed included; false when the input ended
+  /// before a line feed.
+  bool discard_line();
   /// Skips white space; true when nothing is left.
   bool at_end();
 

@@ -83,6 +83,7 @@ TEST(Dialogue, MenuReplies) {
       {"99999999999\n0\n", "7 0.000000 0.000000\r\n", 2},
       {"x 2 abc\n0\n", "7 0.000000 0.000000\r\n", 2},  // the rest of a bad line is dropped
       {"3 1\n-2 1\n0\n", "7 0.000000 0.000000\r\n", 3},
+      {"-\n+\n0\n", "7 0.000000 0.000000\r\n", 3},  // a lone sign is no reply, and the line ends with it
       {"2abc\n", "7 0.000000 0.000000\r\n", 1},        // choice 2, and "abc" answers the code prompt
       {"\n\n  0\n", "7 0.000000 0.000000\r\n", 1},
   };
@@ -227,7 +228,6 @@ TEST(Dialogue, InputThatCannotBeReadIsReported) {
   const RunResult run = dir.run(kMainAnswers);
   EXPECT_EQ(run.status, 1);
   if (testing_windows_program()) {
-    // Windows cannot open a folder as a file: the drawing is unknown and no output is created.
     EXPECT_TRUE(run.console.ends_with("\r\n\tFile C:\\images\\coast\\map1.dxf unknown\r\n"));
     return;
   }

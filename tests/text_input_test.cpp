@@ -221,12 +221,15 @@ TEST(TextInput, LongTokenIsTakenWholeAndCut) {
 }
 
 TEST(TextInput, DiscardLineAndEnd) {
-  InputFile file("x y\nz", 2);
+  InputFile file("x y\n-\nz", 2);
   EXPECT_FALSE(file.input.read_int().ok);
-  file.input.discard_line();
+  EXPECT_TRUE(file.input.discard_line());
+  EXPECT_FALSE(file.input.read_int().ok);  // takes the sign and stops before the line feed
+  EXPECT_TRUE(file.input.discard_line());
   EXPECT_FALSE(file.input.at_end());
   EXPECT_EQ(file.rest(), "z");
   EXPECT_TRUE(file.input.at_end());
+  EXPECT_FALSE(file.input.discard_line());
 }
 
 TEST(TextInput, ReadErrorEndsTheInput) {
