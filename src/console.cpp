@@ -13,7 +13,7 @@ constexpr int kStandardOutput = 1;
 void write_bytes(const char* data, std::size_t size) {
   [[maybe_unused]] static const bool prepared = [] {
     use_binary_mode(kStandardOutput);
-    survive_closed_pipes();
+    survive_refused_writes();
     return true;
   }();
   write_all(kStandardOutput, data, size);

@@ -34,9 +34,10 @@ void use_binary_mode([[maybe_unused]] int fd) {
 #endif
 }
 
-void survive_closed_pipes() {
+void survive_refused_writes() {
 #ifndef _WIN32
   signal(SIGPIPE, SIG_IGN);
+  signal(SIGXFSZ, SIG_IGN);
 #endif
 }
 

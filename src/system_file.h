@@ -13,8 +13,9 @@ int open_for_reading(const char* path);
 int create_for_writing(const char* path);
 /// Makes an already open descriptor, such as standard input, pass its bytes unchanged.
 void use_binary_mode(int fd);
-/// Makes a write to a pipe that nobody reads fail with an error instead of ending the process.
-void survive_closed_pipes();
+/// Makes a write that the system refuses, to a pipe that nobody reads or past the file size
+/// limit, fail with an error instead of ending the process.
+void survive_refused_writes();
 /// Reads at most size bytes: the count read, 0 at the end, -1 on an error (errno tells which).
 long read_some(int fd, char* data, std::size_t size);
 /// Writes all size bytes; 0 when they were written, else the errno of the failure.

@@ -80,8 +80,6 @@ RunResult ProgramDir::run(const std::string& answers, std::uint64_t output_limit
     close(from_child[1]);
     if (chdir(root_.c_str()) != 0) _exit(127);
     if (output_limit != 0) {
-      // Ignored, the signal makes a write past the limit fail with EFBIG instead of killing.
-      signal(SIGXFSZ, SIG_IGN);
       const rlimit limit{output_limit, output_limit};
       if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
     }
