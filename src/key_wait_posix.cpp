@@ -31,7 +31,8 @@ void wait_for_key() {
   raw.c_cc[VTIME] = 0;
   tcsetattr(STDIN_FILENO, TCSANOW, &raw);
   unsigned char key = 0;
-  if (::read(STDIN_FILENO, &key, 1) == 1 && key == kEscape) drain_sequence();
+  // A function or cursor key sends an escape sequence, a letter such as "é" several bytes.
+  if (::read(STDIN_FILENO, &key, 1) == 1 && (key == kEscape || key >= 0x80)) drain_sequence();
   tcsetattr(STDIN_FILENO, TCSANOW, &saved);
 }
 
