@@ -46,9 +46,7 @@ double DecimalValue::value(bool negative) const {
   end = std::to_chars(end, text + sizeof text, text_power).ptr;
 
   double result = 0.0;
-  const auto [ptr, ec] = std::from_chars(text, end, result);
-  (void)ptr;
-  if (ec == std::errc::result_out_of_range)
+  if (std::from_chars(text, end, result).ec == std::errc::result_out_of_range)
     return magnitude > 0 ? sign * std::numeric_limits<double>::infinity() : std::copysign(0.0, sign);
   return sign * result;
 }

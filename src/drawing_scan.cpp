@@ -17,9 +17,10 @@ bool read_corner(double& x, double& y) {
   const polydump::DoubleRead first = f1.read_double();
   f1.read_int();
   const polydump::DoubleRead second = f1.read_double();
-  if (first.ok) x = first.value;
-  if (second.ok) y = second.value;
-  return first.ok && second.ok;
+  if (!first.ok || !second.ok) return false;
+  x = first.value;
+  y = second.value;
+  return true;
 }
 
 // Acts on the keyword in texte; tells whether a handler left a keyword there to act on next.

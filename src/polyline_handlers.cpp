@@ -41,8 +41,7 @@ Found search_layer_code(ScanState& scan, std::size_t window) {
 bool is_x_group_code(std::string_view token) {
   const char* first = token.data() + token.starts_with('+');
   int value = 0;
-  const auto [end, error] = std::from_chars(first, token.data() + token.size(), value);
-  (void)end;
+  const std::errc error = std::from_chars(first, token.data() + token.size(), value).ec;
   return error == std::errc() && value == 10;
 }
 
