@@ -286,24 +286,26 @@ bool TextInput::take_digits(Take take) {
 TextInput::ShortNumber TextInput::short_number(bool with_fraction) const {
   const char* const block = buffer_.data();
   ShortNumber number{false, false, 0, 0, 0, pos_};
-  if (pending_ != 0) return number;
+  // Before the block's last white space every walk below stops at the latest on that byte,
+  // without a check of the block's end for every digit.
+  if (pending_ != 0 || pos_ >= last_space_) return number;
   std::size_t at = pos_;
-  if (at < end_ && (block[at] == '+' || block[at] == '-')) number.negative = block[at++] == '-';
+  if (block[at] == '+' || block[at] == '-') number.negative = block[at++] == '-';
   const auto take_run = [&] {
-    for (; at < end_ && is_digit(block[at]); ++at, ++number.count)
+    for (; is_digit(block[at]); ++at, ++number.count)
       number.digits = number.digits * 10 + static_cast<std::uint64_t>(block[at] - '0');
   };
   take_run();
-  if (with_fraction && at < end_ && block[at] == '.') {
+  if (with_fraction && block[at] == '.') {
     ++at;
     const int integer_digits = number.count;
     take_run();
     number.fraction_digits = number.count - integer_digits;
   }
-  // White space in the block, after the carriage returns of a line end, ends the number for
-  // certain; the full grammar takes the rarer forms, such as exponents.
-  while (at < end_ && block[at] == '\r') ++at;
-  number.ok = number.count > 0 && at < end_ && byte_class(block[at]) == Byte::space;
+  // White space, after the carriage returns of a line end, ends the number for certain; the
+  // full grammar takes the rarer forms, such as exponents.
+  while (block[at] == '\r') ++at;
+  number.ok = number.count > 0 && byte_class(block[at]) == Byte::space;
   number.end = at;
   return number;
 }
