@@ -1,6 +1,5 @@
 #include "decimal_value.h"
 
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -12,10 +11,14 @@ namespace {
 constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// A double operation rounds once, to double, only when no wider evaluation intervenes.
-constexpr bool kExactArithmetic = FLT_EVAL_METHOD == 0;
-
 }  // namespace
+
+double DecimalValue::scaled(std::uint64_t digits, long long power, bool negative) {
+  const double sign = negative ? -1.0 : 1.0;
+  const double mantissa = static_cast<double>(digits);
+  const double scale = kPowersOfTen[power < 0 ? -power : power];
+  return sign * (power < 0 ? mantissa / scale : mantissa * scale);
+}
 
 double DecimalValue::value(bool negative) const {
   const double sign = negative ? -1.0 : 1.0;
@@ -27,11 +30,8 @@ double DecimalValue::value(bool negative) const {
   const long long magnitude = static_cast<long long>(count_) + power;
   if (magnitude > 400) return sign * std::numeric_limits<double>::infinity();
   if (magnitude < -400) return std::copysign(0.0, sign);
-  if (count_ <= kExactDigits && power >= -kExactPower && power <= kExactPower && kExactArithmetic) {
-    const double mantissa = static_cast<double>(leading_);
-    const double scale = kPowersOfTen[power < 0 ? -power : power];
-    return sign * (power < 0 ? mantissa / scale : mantissa * scale);
-  }
+  if (count_ <= kExactDigits && power >= -kExactPower && power <= kExactPower && kExactArithmetic)
+    return scaled(leading_, power, negative);
 
   // Kept digits, one more digit standing for the dropped non-zero ones, "e", the exponent.
   char text[kKeptDigits + 1 + 8];

@@ -3,6 +3,7 @@
 // be of any length and may lie across two blocks of input.
 #pragma once
 
+#include <cfloat>
 #include <cstddef>
 #include <cstdint>
 
@@ -20,8 +21,25 @@ class DecimalValue {
   /// an infinity, below it a zero, of the given sign.
   double value(bool negative) const;
 
+  /// Whether a number of count digits, fraction_digits of them after the point, is one of
+  /// the short forms that short_value converts.
+  static constexpr bool is_short(int count, int fraction_digits) {
+    return kExactArithmetic && count <= static_cast<int>(kExactDigits) && fraction_digits <= kExactPower;
+  }
+  /// The value of a short form given as its digits read as one integer: the value that
+  /// feeding the digits one by one gives, in one correctly rounded operation.
+  static double short_value(std::uint64_t digits, int fraction_digits, bool negative) {
+    return scaled(digits, -fraction_digits, negative);
+  }
+
  private:
   void keep(char digit);  // a significant digit within kKeptDigits
+  // digits * 10^power, the digits fewer than 10^kExactDigits and the power at most
+  // kExactPower either way: one operation on two exact doubles.
+  static double scaled(std::uint64_t digits, long long power, bool negative);
+
+  // A double operation rounds once, to double, only when no wider evaluation intervenes.
+  static constexpr bool kExactArithmetic = FLT_EVAL_METHOD == 0;
 
   // The halfway point between two doubles has at most 767 significant digits; keeping 800
   // and remembering whether any later digit was non-zero rounds every input exactly.

@@ -24,7 +24,10 @@ bool read_corner(double& x, double& y) {
 }
 
 // Acts on the keyword in texte; tells whether a handler left a keyword there to act on next.
+// The keywords are told apart in the order of how often they come: nearly every one is a vertex.
 Handled dispatch(ScanState& scan) {
+  if (same_text(scan.texte, VERTEX)) return vertex(scan);
+  if (same_text(scan.texte, POLYLINE)) return polyline_header(scan);
   if (same_text(scan.texte, EXTMIN)) {
     if (read_corner(min_x, min_y)) f2.write_record(kRecordLowerCorner, min_x, min_y);
     max_alt = min_alt = 0.0;
@@ -33,10 +36,6 @@ Handled dispatch(ScanState& scan) {
       f2.write_record(kRecordUpperCorner, max_x, max_y);
       f2.write_record(kRecordAltitudes, min_alt, max_alt);
     }
-  } else if (same_text(scan.texte, POLYLINE)) {
-    return polyline_header(scan);
-  } else if (same_text(scan.texte, VERTEX)) {
-    return vertex(scan);
   }
   return Handled::done;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 
 #include "token_set.h"
@@ -29,11 +30,11 @@ struct ScanState {
   polydump::TokenSet layer_searched;
 };
 
-// The scan compares every keyword it meets with each of the four: a short inline loop, as a
-// call costs more than the comparison.
-inline bool same_text(const char* a, const char* b) {
-  while (*a != '\0' && *a == *b) ++a, ++b;
-  return *a == *b;
+// The scan compares every keyword it meets with each of the four: the keyword's bytes and
+// its NUL against as many bytes of the token, held in a texte of kTokenSize bytes, which the
+// compiler turns into a few loads.
+inline bool same_text(const char* token, std::string_view keyword) {
+  return std::memcmp(token, keyword.data(), keyword.size() + 1) == 0;
 }
 
 inline constexpr polydump::TokenSet kKeywords{EXTMIN, EXTMAX, POLYLINE, VERTEX};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -10,7 +11,7 @@
 #include <string_view>
 
 #include "decimal_value.h"
-#include "eight_bytes.h"
+#include "sixteen_bytes.h"
 #include "system_file.h"
 
 namespace polydump {
@@ -34,12 +35,17 @@ constexpr Byte byte_class(char c) { return kByteClasses[static_cast<unsigned cha
 constexpr bool is_digit(int c) { return c >= '0' && c <= '9'; }
 
 // Where the token at p ends when it spells word, carriage returns dropped; null when it does
-// not. A white space byte must follow p in memory, which ends the walk.
-const char* word_end(const char* p, std::string_view word) {
-  for (const char c : word) {
-    while (*p == '\r') ++p;
-    if (*p != c) return nullptr;
-    ++p;
+// not. A white space byte must follow p in memory, which ends the walk; when it stands no
+// nearer than limit, the word is first compared whole, as most tokens hold no carriage return.
+const char* word_end(const char* p, std::string_view word, const char* limit) {
+  if (word.size() <= static_cast<std::size_t>(limit - p) && std::memcmp(p, word.data(), word.size()) == 0) {
+    p += word.size();
+  } else {
+    for (const char c : word) {
+      while (*p == '\r') ++p;
+      if (*p != c) return nullptr;
+      ++p;
+    }
   }
   while (*p == '\r') ++p;
   return byte_class(*p) == Byte::space ? p : nullptr;
@@ -116,10 +122,10 @@ void TextInput::push_back(const char* bytes, std::size_t count) {
 
 inline std::size_t TextInput::run_end(std::size_t at, Run run) const {
   const char* const block = buffer_.data();
-  for (; at < end_; at += 8) {
-    const std::uint64_t gaps = eight_bytes::between_tokens(eight_bytes::load(block + at));
-    const std::uint64_t stops = run == Run::gap ? ~gaps & eight_bytes::kHighBits : gaps;
-    if (stops != 0) return std::min(at + static_cast<std::size_t>(eight_bytes::first(stops)), end_);
+  for (; at < end_; at += sixteen_bytes::kWidth) {
+    const std::uint32_t gaps = sixteen_bytes::between_tokens(block + at);
+    const std::uint32_t stops = run == Run::gap ? ~gaps & sixteen_bytes::kAll : gaps;
+    if (stops != 0) return std::min(at + static_cast<std::size_t>(std::countr_zero(stops)), end_);
   }
   return end_;
 }
@@ -213,7 +219,7 @@ TextInput::WordInBlock TextInput::find_word_in_block(const TokenSet& words) {
   while (token < last_space_) {
     for (std::size_t i = 0; words.may_start(block[token]) && i < words.size(); ++i) {
       if (words[i][0] != block[token]) continue;
-      if (const char* end = word_end(block + token, words[i]))
+      if (const char* end = word_end(block + token, words[i], block + last_space_))
         return {token, static_cast<std::size_t>(end - block), words[i]};
     }
     // The next byte that may start a word and starts a token: white space stands before it,
@@ -242,22 +248,22 @@ std::size_t TextInput::next_byte(unsigned char byte, std::size_t from) {
 }
 
 std::size_t TextInput::count_tokens(std::size_t from, std::size_t to, std::size_t enough) const {
-  namespace eight = eight_bytes;
+  namespace sixteen = sixteen_bytes;
   const char* const block = buffer_.data();
   std::size_t count = 0;
-  bool after_space = true;  // from starts a token
-  bool after_return = false;
-  for (std::size_t at = from; at < to && count < enough; at += 8) {
-    const std::uint64_t bytes = eight::load(block + at);
-    const std::uint64_t gaps = eight::between_tokens(bytes);
-    const std::uint64_t returns = eight::equal(bytes, '\r');
-    const std::uint64_t spaces = gaps & ~returns;
-    const std::uint64_t within = to - at >= 8 ? eight::kHighBits : eight::first_bytes(static_cast<int>(to - at));
-    const std::uint64_t tokens = ~gaps & within;
-    if ((tokens & eight::to_next(returns, after_return)) != 0) return kUncounted;
-    count += static_cast<std::size_t>(eight::count(tokens & eight::to_next(spaces, after_space)));
-    after_space = eight::last_marked(spaces);
-    after_return = eight::last_marked(returns);
+  std::uint32_t after_space = 1;  // from starts a token
+  std::uint32_t after_return = 0;
+  for (std::size_t at = from; at < to && count < enough; at += sixteen::kWidth) {
+    const std::uint32_t gaps = sixteen::between_tokens(block + at);
+    const std::uint32_t returns = sixteen::equal(block + at, '\r');
+    const std::uint32_t spaces = gaps & ~returns;
+    const std::uint32_t within = to - at >= sixteen::kWidth ? sixteen::kAll : (std::uint32_t{1} << (to - at)) - 1;
+    const std::uint32_t tokens = ~gaps & within;
+    // Each mask moved one byte on marks the bytes that follow a space or a return.
+    if ((tokens & (returns << 1 | after_return)) != 0) return kUncounted;
+    count += static_cast<std::size_t>(sixteen::count(tokens & (spaces << 1 | after_space)));
+    after_space = spaces >> (sixteen::kWidth - 1);
+    after_return = returns >> (sixteen::kWidth - 1);
   }
   return count;
 }
@@ -278,8 +284,42 @@ bool TextInput::take_digits(Take take) {
   return true;
 }
 
+TextInput::ShortNumber TextInput::short_number(bool with_fraction) const {
+  const char* const block = buffer_.data();
+  ShortNumber number{false, false, 0, 0, 0, pos_};
+  // Before the block's last white space every walk below stops at the latest on that byte,
+  // without a check of the block's end for every digit.
+  if (pending_ != 0 || pos_ >= last_space_) return number;
+  std::size_t at = pos_;
+  if (block[at] == '+' || block[at] == '-') number.negative = block[at++] == '-';
+  const auto take_run = [&] {
+    for (; is_digit(block[at]); ++at, ++number.count)
+      number.digits = number.digits * 10 + static_cast<std::uint64_t>(block[at] - '0');
+  };
+  take_run();
+  if (with_fraction && block[at] == '.') {
+    ++at;
+    const int integer_digits = number.count;
+    take_run();
+    number.fraction_digits = number.count - integer_digits;
+  }
+  // White space, after the carriage returns of a line end, ends the number for certain; the
+  // full grammar takes the rarer forms, such as exponents.
+  while (block[at] == '\r') ++at;
+  number.ok = number.count > 0 && byte_class(block[at]) == Byte::space;
+  number.end = at;
+  return number;
+}
+
 IntRead TextInput::read_int() {
   skip_space();
+  // Any nine digits fit an int.
+  constexpr int kShortIntDigits = 9;
+  if (const ShortNumber number = short_number(false); number.ok && number.count <= kShortIntDigits) {
+    pos_ = number.end;
+    const int magnitude = static_cast<int>(number.digits);
+    return {true, true, number.negative ? -magnitude : magnitude};
+  }
   bool negative = false;
   if (peek() == '+' || peek() == '-') {
     negative = peek() == '-';
@@ -311,6 +351,11 @@ bool TextInput::take_word(const char* rest) {
 
 DoubleRead TextInput::read_double() {
   skip_space();
+  if (const ShortNumber number = short_number(true);
+      number.ok && DecimalValue::is_short(number.count, number.fraction_digits)) {
+    pos_ = number.end;
+    return {true, DecimalValue::short_value(number.digits, number.fraction_digits, number.negative)};
+  }
   bool negative = false;
   if (peek() == '+' || peek() == '-') {
     negative = peek() == '-';

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -44,7 +45,7 @@ class TextInput {
   // 256 KiB blocks keep the read system calls few (four thousand for a gigabyte) while the
   // program's memory stays small and constant; larger ones are no faster.
   static constexpr std::size_t kDefaultBlockSize = std::size_t{256} << 10;
-  // Bytes kept after a block, so that eight of them can be read at once from any place in it.
+  // Bytes kept after a block, so that sixteen of them can be read at once from any place in it.
   static constexpr std::size_t kLoadPadding = 16;
   // No bound on the tokens skip_to_token passes.
   static constexpr std::size_t kAnyNumber = static_cast<std::size_t>(-1);
@@ -106,6 +107,18 @@ class TextInput {
   static constexpr std::size_t kUncounted = static_cast<std::size_t>(-1);
   std::size_t count_tokens(std::size_t from, std::size_t to, std::size_t enough) const;
   bool take_word(const char* rest);  // the rest of INF or NAN after the sign
+  // A number at the current byte in its usual short form, a sign, digits and, when a fraction
+  // is allowed, a point and more digits, standing whole in the block. Such numbers are taken
+  // here in one pass; any other form is left to the walk of the full grammar.
+  struct ShortNumber {
+    bool ok;  // the form was found
+    bool negative;
+    std::uint64_t digits;  // all the digits read as one integer (wrapped beyond 19 of them)
+    int count;             // digits in all
+    int fraction_digits;
+    std::size_t end;  // where the input goes on after it and its carriage returns
+  };
+  ShortNumber short_number(bool with_fraction) const;
   // Hands each digit of the decimal digits that follow to take; false when none follows.
   template <typename Take>
   bool take_digits(Take take);

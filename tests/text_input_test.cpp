@@ -2,9 +2,12 @@
 // with the input cut into blocks of every small size so that a token may lie across two.
 #include "text_input.h"
 
+#include "sixteen_bytes.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -54,6 +57,9 @@ TEST(TextInput, DoubleReads) {
   const double inf = HUGE_VAL;
   const DoubleCase cases[] = {
       {"12.5 x", true, 12.5, "x"},
+      {"-406506.81444\r\n y", true, -406506.81444, "y"},
+      {"12\r.5 x", true, 12.5, "x"},
+      {"1.5\re2 x", true, 150, "x"},
       {"  \n-5.5", true, -5.5, "<end>"},
       {"+7", true, 7, "<end>"},
       {"1e5", true, 1e5, "<end>"},
@@ -129,11 +135,30 @@ TEST(TextInput, DoubleReadsAgreeWithStrtod) {
       text += 'e';
       text += std::to_string(static_cast<int>(random() % 700) - 350);
     }
+    // A line end after the number lets short numbers be taken whole in the block.
+    if (random() % 2) text += "\r\n";
     SCOPED_TRACE(text);
     InputFile file(text, i % 2 ? 5 : TextInput::kDefaultBlockSize);
     const polydump::DoubleRead read = file.input.read_double();
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(read.value, std::strtod(text.c_str(), nullptr));
+  }
+}
+
+TEST(SixteenBytes, MasksAgreeWithTheByteByByteOnes) {
+  // Every byte value at every place, among random neighbours.
+  std::mt19937 random(16);
+  char chunk[polydump::sixteen_bytes::kWidth];
+  for (int place = 0; place < polydump::sixteen_bytes::kWidth; ++place) {
+    for (int byte = 0; byte < 256; ++byte) {
+      for (char& c : chunk) c = static_cast<char>(random() % 4 == 0 ? "\r\n \t"[random() % 4] : random());
+      chunk[place] = static_cast<char>(byte);
+      SCOPED_TRACE("byte " + std::to_string(byte) + " at " + std::to_string(place));
+      EXPECT_EQ(polydump::sixteen_bytes::between_tokens(chunk), polydump::sixteen_bytes::between_tokens_bytewise(chunk));
+      EXPECT_EQ(polydump::sixteen_bytes::equal(chunk, '\r'), polydump::sixteen_bytes::equal_bytewise(chunk, '\r'));
+      const std::uint32_t marks = polydump::sixteen_bytes::between_tokens(chunk);
+      EXPECT_EQ(polydump::sixteen_bytes::count(marks), std::popcount(marks));
+    }
   }
 }
 
@@ -162,6 +187,8 @@ TEST(TextInput, IntReads) {
       {"-21474836480", true, false, 0, "<end>"},  // its first ten digits alone would be the least int
       {"99999999999999999999999 y", true, false, 0, "y"},
       {"1\r0", true, true, 10, "<end>"},
+      {"-42\r\n y", true, true, -42, "y"},
+      {"12\r34 x", true, true, 1234, "x"},
   };
   for (const IntCase& c : cases) {
     for (std::size_t block : kBlockSizes) {
