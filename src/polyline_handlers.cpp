@@ -19,11 +19,16 @@ constexpr int kRecordVertex = 0;
 
 enum class Found { match, keyword, none };
 
+// The token that a read took into texte, as texte holds it (its first 79 bytes).
+std::string_view held_token(const ScanState& scan, const polydump::TokenRead& read) {
+  return std::string_view(scan.texte, std::min(read.length, sizeof scan.texte - 1));
+}
+
 // Reads the next token into texte and gives it as texte holds it; nothing at the end of the input.
 std::optional<std::string_view> next_token(ScanState& scan) {
   const polydump::TokenRead read = f1.read_token(scan.texte, sizeof scan.texte);
   if (!read.ok) return std::nullopt;
-  return std::string_view(scan.texte, std::min(read.length, sizeof scan.texte - 1));
+  return held_token(scan, read);
 }
 
 // Reads up to window tokens until one equals the layer code. A keyword ends the search before
@@ -32,8 +37,7 @@ std::optional<std::string_view> next_token(ScanState& scan) {
 Found search_layer_code(ScanState& scan, std::size_t window) {
   const polydump::TokenRead read = f1.skip_to_token(scan.layer_searched, scan.texte, sizeof scan.texte, window);
   if (!read.ok) return Found::none;
-  return is_keyword(std::string_view(scan.texte, std::min(read.length, sizeof scan.texte - 1))) ? Found::keyword
-                                                                                          : Found::match;
+  return is_keyword(held_token(scan, read)) ? Found::keyword : Found::match;
 }
 
 // Whether the token's leading integer (optional sign, decimal digits) is 10, the group code
